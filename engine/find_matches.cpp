@@ -1,0 +1,51 @@
+// TmEngine::FindMatches: one linear pass over the KeyIndex.
+
+#include <cstring>
+
+#include "fuzzy_score.h"
+#include "tm_engine.h"
+
+int32_t TmEngine::FindMatches(const char* text, int32_t threshold,
+                              bool concordance, TmMatchList& list) {
+  const float minimum = ThresholdScore(threshold);
+  if (keys_.empty()) return 0;
+  SourceKey key(text);
+  if (!key.built() || key.empty()) return 0;
+  const std::vector<KeyWord> queryWords = key.Words();
+
+  std::vector<KeyWord> recordWords;  // reused for every record
+  int32_t appended = 0;
+  KeyRecord record;
+  for (uint32_t start = 0; keys_.RecordAt(start, &record); start = record.end) {
+    int32_t recordWordCount = 0;
+    float score = ScoreRecord(record, queryWords, text, concordance,
+                              recordWords, &recordWordCount);
+    if (score >= minimum) {
+      list.push_back(TmMatch{score, record.entryOffset, recordWordCount});
+      ++appended;
+    }
+  }
+  return appended;
+}
+
+float TmEngine::ScoreRecord(const KeyRecord& record,
+                            const std::vector<KeyWord>& queryWords,
+                            const char* text, bool concordance,
+                            std::vector<KeyWord>& recordWords,
+                            int32_t* recordWordCount) {
+  recordWords.clear();
+  record.AppendWords(recordWords);
+  *recordWordCount = static_cast<int32_t>(recordWords.size());
+
+  const WordMatch match = MatchWords(queryWords, recordWords);
+  const float score =
+      WordScore(match, static_cast<int32_t>(queryWords.size()),
+                *recordWordCount, concordance);
+  if (score != 1.0f) return score;
+
+  // Equal words are not yet an exact match: only the stored source itself
+  // can tell whether case, spacing and punctuation agree.
+  TmEntry entry;
+  if (!ReadEntry(entry, record.entryOffset)) return 0.0f;
+  return MarkDownPerfectScore(entry.source == text, match.inOrder);
+}

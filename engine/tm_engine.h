@@ -1,0 +1,131 @@
+// TmEngine: the engine layer of TmStore. It owns one open TM file, its
+// header values and its KeyIndex, and carries every operation on them.
+// TmStore (tm_store.h) adds the query state on top.
+//
+// Contract:
+// - At most one TM is open. Every operation but Open, Close and the
+//   accessors expects one to be open and otherwise reports failure.
+// - The whole KeyIndex is in memory while the TM is open; entries are read
+//   from the file by offset whenever they are needed, never cached.
+// - Failures are results (false, -1, an AddOutcome); nothing is thrown and
+//   nothing is shown.
+// - Entries added since the last SaveIndex are in the file but not yet
+//   described by its header: callers call SaveIndex after adding.
+// - Uses only the C runtime's buffered streams and the standard library.
+// - One thread; not copyable.
+
+#ifndef TARVENNA_ENGINE_TM_ENGINE_H_
+#define TARVENNA_ENGINE_TM_ENGINE_H_
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "duplicate_index.h"
+#include "key_index.h"
+#include "key_record.h"
+#include "source_key.h"
+#include "tm_entry.h"
+#include "tm_format.h"
+#include "tm_match.h"
+
+// The result of AddEntry.
+enum class AddOutcome : int {
+  kError = 1,           // not added: out of memory, a text too long, a
+                        // failed seek or write, a read-only or closed store
+  kAdded = 2,
+  kEmpty = 3,           // the source has no key words
+  kAlreadyPresent = 4,  // same source, target and type are stored already
+};
+
+class TmEngine {
+ public:
+  TmEngine() = default;
+  ~TmEngine();
+  TmEngine(const TmEngine&) = delete;
+  TmEngine& operator=(const TmEngine&) = delete;
+
+  // Opens the TM at `path`, closing any open one first. A missing file is
+  // created (unless `readOnly`) with the given header strings and saved at
+  // once as an empty TM. An existing file must start with the magic and a
+  // whole header; when `sourceLocale` or `targetLocale` is given it must
+  // equal the stored one exactly. `encoding` only names a new TM's encoding.
+  // Any of the three strings may be null. False leaves the store closed.
+  bool Open(const char* path, bool readOnly, const char* sourceLocale,
+            const char* targetLocale, const char* encoding);
+
+  // Replaces each header string that is not null. Writes nothing.
+  void SetHeaderStrings(const char* sourceLocale, const char* targetLocale,
+                        const char* encoding);
+
+  // Writes the header at offset 0 and the whole KeyIndex at the index
+  // offset, then flushes the stream. False for a read-only or closed store
+  // or when a seek, write or flush failed; memory is unchanged either way,
+  // so a later call writes the same bytes again.
+  bool SaveIndex();
+
+  // Closes the file and drops the KeyIndex. Header strings, path and
+  // read-only flag stay as they were.
+  void Close();
+
+  // Reads the entry record at `offset`. False when no TM is open, the seek
+  // fails, a text is longer than kMaxTextLength or the record is cut short.
+  bool ReadEntry(TmEntry& entry, int32_t offset);
+
+  // The walk over the KeyIndex in the order entries were added: FirstKey,
+  // then NextKey until it returns -1. Each returns the entry offset of the
+  // record it moved to. A record cut short at the end of a damaged index is
+  // never reached.
+  int32_t FirstKey();
+  int32_t NextKey();
+  // The record the walk stands at; false before FirstKey or after the end.
+  bool CurrentKey(KeyRecord* record) const;
+
+  // Scores `text` against every KeyRecord and appends a TmMatch for each
+  // whose score reaches `threshold` percent, in KeyIndex order. Returns how
+  // many were appended. Moves the file position.
+  int32_t FindMatches(const char* text, int32_t threshold, bool concordance,
+                      TmMatchList& list);
+
+  // Adds one entry, unless its source has no key words or an entry with the
+  // same source, target and type (byte for byte) is stored already. On
+  // kAdded the record is in the file and the KeyIndex; on any other outcome
+  // nothing has changed. Texts are NUL-terminated and never null.
+  AddOutcome AddEntry(const char* source, const char* target,
+                      const char* type, const char* id, int32_t x, int32_t y,
+                      int32_t cx, int32_t cy);
+
+  bool IsOpen() const { return file_ != nullptr; }
+  bool IsReadOnly() const { return readOnly_; }
+  const std::string& Path() const { return path_; }
+  const std::string& SourceLocale() const { return header_.sourceLocale; }
+  const std::string& TargetLocale() const { return header_.targetLocale; }
+  const std::string& EncodingName() const { return header_.encodingName; }
+  int32_t EntryCount() const { return header_.entryCount; }
+  uint32_t IndexOffset() const { return header_.indexOffset; }
+  uint32_t IndexSize() const { return keys_.size(); }
+  const KeyIndex& Keys() const { return keys_; }
+
+ private:
+  bool CreateEmpty(const char* sourceLocale, const char* targetLocale,
+                   const char* encoding);
+  bool LoadExisting(const char* sourceLocale, const char* targetLocale);
+  bool HoldsEntry(const SourceKey& key, const char* source,
+                  const char* target, const char* type);
+  float ScoreRecord(const KeyRecord& record,
+                    const std::vector<KeyWord>& queryWords, const char* text,
+                    bool concordance, std::vector<KeyWord>& recordWords,
+                    int32_t* recordWordCount);
+
+  // indexSize is kept by keys_, not here.
+  TmHeader header_;
+  std::string path_;
+  std::FILE* file_ = nullptr;
+  bool readOnly_ = false;
+  KeyIndex keys_;
+  DuplicateIndex duplicates_;
+  uint32_t keyCursor_ = 0;
+  bool keyCursorValid_ = false;
+};
+
+#endif  // TARVENNA_ENGINE_TM_ENGINE_H_
