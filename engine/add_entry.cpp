@@ -44,7 +44,9 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   // Offsets travel as int32_t: the file must not grow past 2^31 bytes.
   const uint64_t newEnd = static_cast<uint64_t>(header_.indexOffset) +
                           entry.RecordLength() + keys_.size() + key.length();
-  if (newEnd > kMaxFileOffset) return AddOutcome::kError;
+  if (newEnd > kMaxFileOffset || header_.entryCount == INT32_MAX) {
+    return AddOutcome::kError;
+  }
 
   // The record is written where the KeyIndex began; SaveIndex later writes
   // the index behind it.

@@ -75,11 +75,12 @@ bool TmEngine::LoadExisting(const char* sourceLocale,
   }
   header_ = header;
 
-  // An index that would begin inside the header, or reach past the end of
-  // the file, belongs to a damaged file; refusing it up front also avoids
+  // A negative count, or an index that would begin inside the header or
+  // reach past the end of the file, belongs to a damaged file; refusing it up front also avoids
   // allocating whatever size a damaged header claims.
   const long length = FileLength(file_);
-  if (length < 0 || header.indexOffset < kTmHeaderSize ||
+  if (length < 0 || header.entryCount < 0 ||
+      header.indexOffset < kTmHeaderSize ||
       (header.indexSize > 0 &&
        static_cast<uint64_t>(header.indexOffset) + header.indexSize >
            static_cast<uint64_t>(length))) {
