@@ -1,0 +1,115 @@
+// How fast entries are added, as an import adds them: AddEntry with its
+// hashed duplicate test, against the straightforward duplicate test (one
+// FindMatches pass over the whole KeyIndex per entry) on the same entries.
+//
+//   build/bench/add_entries_bench [ENTRIES] [REFERENCE-ENTRIES]
+//
+// Defaults: 50,000 entries, and 5,000 for the straightforward test, which is
+// quadratic and would take minutes at 50,000.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tm_store.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<std::string> MakeVocabulary(std::mt19937& random, int size) {
+  std::vector<std::string> words;
+  for (int i = 0; i < size; ++i) {
+    std::string word;
+    const int length = 2 + static_cast<int>(random() % 9);
+    for (int j = 0; j < length; ++j) word += static_cast<char>('a' + random() % 26);
+    if (random() % 7 == 0) word[0] = static_cast<char>(word[0] - 32);
+    words.push_back(word);
+  }
+  return words;
+}
+
+// Distinct sentences of 2 to 25 words, common words drawn more often.
+std::vector<std::string> MakeSentences(int count) {
+  std::mt19937 random(1252);
+  const std::vector<std::string> vocabulary = MakeVocabulary(random, 20000);
+  std::vector<std::string> sentences;
+  for (int i = 0; i < count; ++i) {
+    std::string sentence;
+    const int words = 2 + static_cast<int>(random() % 24);
+    for (int w = 0; w < words; ++w) {
+      double u = std::generate_canonical<double, 32>(random);
+      size_t index = static_cast<size_t>(vocabulary.size() * u * u * u);
+      if (w > 0) sentence += ' ';
+      sentence += vocabulary[index];
+    }
+    sentence += " #" + std::to_string(i) + ".";
+    sentences.push_back(sentence);
+  }
+  return sentences;
+}
+
+bool ReferenceDuplicate(TmStore& store, const std::string& source,
+                        const std::string& target) {
+  TmMatchList hits;
+  store.FindMatches(source.c_str(), 100, false, hits);
+  TmEntry entry;
+  for (const TmMatch& hit : hits) {
+    if (store.ReadEntry(entry, hit.entryOffset) && entry.target == target &&
+        entry.type.empty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Entries per second when adding `count` sentences to a new TM.
+double AddAll(const std::vector<std::string>& sentences, int count,
+              bool reference) {
+  const char* path = reference ? "bench-reference.vrx" : "bench-hashed.vrx";
+  std::remove(path);
+  TmStore store;
+  if (!store.Open(path, false, "EN-US", "FR-FR", "windows-1252")) {
+    std::fprintf(stderr, "cannot create %s\n", path);
+    std::exit(1);
+  }
+  const auto start = Clock::now();
+  for (int i = 0; i < count; ++i) {
+    const std::string& source = sentences[i];
+    if (reference && ReferenceDuplicate(store, source, "cible")) continue;
+    if (store.AddEntry(source.c_str(), "cible", "", "", -1, -1, -1, -1) !=
+        AddOutcome::kAdded) {
+      std::fprintf(stderr, "entry %d was not added\n", i);
+      std::exit(1);
+    }
+  }
+  store.SaveIndex();
+  const double seconds =
+      std::chrono::duration<double>(Clock::now() - start).count();
+  store.Close();
+  std::remove(path);
+  return count / seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int entries = argc > 1 ? std::atoi(argv[1]) : 50000;
+  const int referenceEntries = argc > 2 ? std::atoi(argv[2]) : 5000;
+  const std::vector<std::string> sentences = MakeSentences(entries);
+
+  const double hashedSmall = AddAll(sentences, referenceEntries, false);
+  const double referenceSmall = AddAll(sentences, referenceEntries, true);
+  const double hashed = AddAll(sentences, entries, false);
+
+  std::printf("| entries | hashed duplicate test | straightforward | ratio |\n");
+  std::printf("|---|---|---|---|\n");
+  std::printf("| %d | %.0f entries/s | %.0f entries/s | %.1fx |\n",
+              referenceEntries, hashedSmall, referenceSmall,
+              hashedSmall / referenceSmall);
+  std::printf("| %d | %.0f entries/s | - | - |\n", entries, hashed);
+  return 0;
+}
