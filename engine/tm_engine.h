@@ -95,6 +95,29 @@ class TmEngine {
                       const char* type, const char* id, int32_t x, int32_t y,
                       int32_t cx, int32_t cy);
 
+  // Interchange with other tools; these live in interchange/ and its
+  // library. None of them writes to the TM file they export or import into
+  // when given that file's own name: they fail instead.
+
+  // Writes the whole TM as an OpenTag 1.2 document in the TM's own 8-bit
+  // encoding, with CR LF line ends. False when the file cannot be opened or
+  // written, or an entry cannot be read (the document then ends before it).
+  bool ExportOpenTag(const char* fileName, const char* toolName,
+                     bool withKeys);
+
+  // Writes the whole TM as a TMX 1.1 document in UTF-16 little-endian with
+  // a byte-order mark and CR LF line ends. Results as ExportOpenTag.
+  bool ExportTmx(const char* fileName, const char* toolName,
+                 const char* toolVersion, bool withKeys);
+
+  // Adds one entry per line of a tab-delimited file
+  // (Source<TAB>Target[<TAB>ID[<TAB>Type]]), counting each line's outcome,
+  // then saves the index once. False, with every count 0 and the TM
+  // untouched, when the file cannot be opened.
+  bool ImportTabDelimited(const char* fileName, int32_t& linesRead,
+                          int32_t& added, int32_t& empty,
+                          int32_t& alreadyPresent, int32_t& failed);
+
   bool IsOpen() const { return file_ != nullptr; }
   bool IsReadOnly() const { return readOnly_; }
   const std::string& Path() const { return path_; }
