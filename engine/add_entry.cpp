@@ -28,6 +28,7 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   SourceKey key(source);
   if (!key.built()) return AddOutcome::kError;
   if (key.empty()) return AddOutcome::kEmpty;
+  EnsureDuplicateIndex();
   if (HoldsEntry(key, source, target, type)) {
     return AddOutcome::kAlreadyPresent;
   }
@@ -62,7 +63,14 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   header_.indexOffset = position;
   ++header_.entryCount;
   duplicates_.Add(keys_, recordStart);
+  words_.Add(keys_, recordStart);
   return AddOutcome::kAdded;
+}
+
+void TmEngine::EnsureDuplicateIndex() {
+  if (duplicatesBuilt_) return;
+  duplicates_.Build(keys_);
+  duplicatesBuilt_ = true;
 }
 
 // Whether an entry with this source, target and type is stored already.

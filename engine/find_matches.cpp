@@ -1,12 +1,42 @@
-// TmEngine::FindMatches: one linear pass over the KeyIndex.
-
-#include <cstring>
+// TmEngine::FindMatches and FindMatchesByScan: scoring a query against the
+// KeyIndex, through the word index or record by record.
 
 #include "fuzzy_score.h"
 #include "tm_engine.h"
 
 int32_t TmEngine::FindMatches(const char* text, int32_t threshold,
                               bool concordance, TmMatchList& list) {
+  const float minimum = ThresholdScore(threshold);
+  // A threshold that accepts a score of 0 accepts records without a single
+  // common word, which no word index can name.
+  if (minimum <= 0.0f) {
+    return FindMatchesByScan(text, threshold, concordance, list);
+  }
+  if (keys_.empty()) return 0;
+  SourceKey key(text);
+  if (!key.built() || key.empty()) return 0;
+  const std::vector<KeyWord> queryWords = key.Words();
+
+  EnsureWordIndex();
+  words_.FindCandidates(queryWords, concordance, minimum, candidates_);
+  std::vector<KeyWord> recordWords;
+  int32_t appended = 0;
+  KeyRecord record;
+  for (uint32_t candidate : candidates_) {
+    if (!keys_.RecordAt(words_.RecordStart(candidate), &record)) continue;
+    int32_t recordWordCount = 0;
+    const float score = ScoreRecord(record, queryWords, text, concordance,
+                                    recordWords, &recordWordCount);
+    if (score >= minimum) {
+      list.push_back(TmMatch{score, record.entryOffset, recordWordCount});
+      ++appended;
+    }
+  }
+  return appended;
+}
+
+int32_t TmEngine::FindMatchesByScan(const char* text, int32_t threshold,
+                                    bool concordance, TmMatchList& list) {
   const float minimum = ThresholdScore(threshold);
   if (keys_.empty()) return 0;
   SourceKey key(text);
@@ -18,14 +48,18 @@ int32_t TmEngine::FindMatches(const char* text, int32_t threshold,
   KeyRecord record;
   for (uint32_t start = 0; keys_.RecordAt(start, &record); start = record.end) {
     int32_t recordWordCount = 0;
-    float score = ScoreRecord(record, queryWords, text, concordance,
-                              recordWords, &recordWordCount);
+    const float score = ScoreRecord(record, queryWords, text, concordance,
+                                    recordWords, &recordWordCount);
     if (score >= minimum) {
       list.push_back(TmMatch{score, record.entryOffset, recordWordCount});
       ++appended;
     }
   }
   return appended;
+}
+
+void TmEngine::EnsureWordIndex() {
+  if (!words_.built()) words_.Build(keys_);
 }
 
 float TmEngine::ScoreRecord(const KeyRecord& record,

@@ -94,7 +94,6 @@ bool TmEngine::LoadExisting(const char* sourceLocale,
           header.indexSize) {
     return false;
   }
-  duplicates_.Build(keys_);
   return true;
 }
 
@@ -135,6 +134,8 @@ void TmEngine::Close() {
   header_.entryCount = 0;
   keys_.Clear();
   duplicates_.Clear();
+  duplicatesBuilt_ = false;
+  words_.Clear();
   keyCursorValid_ = false;
 }
 
@@ -173,4 +174,8 @@ int32_t TmEngine::NextKey() {
 
 bool TmEngine::CurrentKey(KeyRecord* record) const {
   return keyCursorValid_ && keys_.RecordAt(keyCursor_, record);
+}
+
+size_t TmEngine::IndexMemoryUsage() const {
+  return duplicates_.MemoryUsage() + words_.MemoryUsage();
 }

@@ -28,6 +28,7 @@
 #include "tm_entry.h"
 #include "tm_format.h"
 #include "tm_match.h"
+#include "word_index.h"
 
 // The result of AddEntry.
 enum class AddOutcome : int {
@@ -83,9 +84,16 @@ class TmEngine {
 
   // Scores `text` against every KeyRecord and appends a TmMatch for each
   // whose score reaches `threshold` percent, in KeyIndex order. Returns how
-  // many were appended. Moves the file position.
+  // many were appended. Moves the file position. Records that share no word
+  // with the text are passed over through the word index unless the
+  // threshold accepts a score of 0.
   int32_t FindMatches(const char* text, int32_t threshold, bool concordance,
                       TmMatchList& list);
+
+  // The same, by scoring every record in turn: the plain algorithm, which
+  // FindMatches must always agree with hit for hit.
+  int32_t FindMatchesByScan(const char* text, int32_t threshold,
+                            bool concordance, TmMatchList& list);
 
   // Adds one entry, unless its source has no key words or an entry with the
   // same source, target and type (byte for byte) is stored already. On
@@ -129,10 +137,16 @@ class TmEngine {
   uint32_t IndexSize() const { return keys_.size(); }
   const KeyIndex& Keys() const { return keys_; }
 
+  // Bytes held in memory for the open TM beyond the KeyIndex itself: the
+  // duplicate and word indexes, once built.
+  size_t IndexMemoryUsage() const;
+
  private:
   bool CreateEmpty(const char* sourceLocale, const char* targetLocale,
                    const char* encoding);
   bool LoadExisting(const char* sourceLocale, const char* targetLocale);
+  void EnsureDuplicateIndex();
+  void EnsureWordIndex();
   bool HoldsEntry(const SourceKey& key, const char* source,
                   const char* target, const char* type);
   float ScoreRecord(const KeyRecord& record,
@@ -146,7 +160,12 @@ class TmEngine {
   std::FILE* file_ = nullptr;
   bool readOnly_ = false;
   KeyIndex keys_;
+  // Both built on first use, since opening a TM and querying it need only
+  // one of them; both dropped at Close.
   DuplicateIndex duplicates_;
+  bool duplicatesBuilt_ = false;
+  WordIndex words_;
+  std::vector<uint32_t> candidates_;  // reused by every FindMatches
   uint32_t keyCursor_ = 0;
   bool keyCursorValid_ = false;
 };
