@@ -50,7 +50,8 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   }
 
   // The record is written where the KeyIndex began; SaveIndex later writes
-  // the index behind it.
+  // the index behind it. What it overwrites is journalled first.
+  if (!BeginChange()) return AddOutcome::kError;
   EncodeU32(key.data(), header_.indexOffset);
   const uint32_t recordStart = keys_.size();
   if (!keys_.Append(key.data(), key.length())) return AddOutcome::kError;
@@ -62,6 +63,7 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   }
   header_.indexOffset = position;
   ++header_.entryCount;
+  unsaved_ = true;
   duplicates_.Add(keys_, recordStart);
   words_.Add(keys_, recordStart);
   return AddOutcome::kAdded;

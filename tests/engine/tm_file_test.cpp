@@ -236,7 +236,8 @@ TEST(TmFileTest, CloseOnClosedStoreChangesNothing) {
 }
 
 // Entries added but not saved are in the file, not in its header; a save
-// makes them part of the TM.
+// makes them part of the TM. Meanwhile another store cannot tell which state
+// the file is in, and finds the TM in use.
 TEST(TmFileTest, UnsavedEntriesAreNotPartOfTheTmUntilSaved) {
   ScratchDir dir;
   std::string path = dir.File("unsaved.vrx");
@@ -244,13 +245,20 @@ TEST(TmFileTest, UnsavedEntriesAreNotPartOfTheTmUntilSaved) {
   ASSERT_TRUE(store.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
   ASSERT_EQ(store.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
   ASSERT_TRUE(store.SaveIndex());
-  ASSERT_EQ(store.AddEntry("Close", "Fermer", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
   {
     TmStore reader;
     ASSERT_TRUE(reader.Open(path.c_str(), true, nullptr, nullptr, nullptr));
     EXPECT_EQ(reader.EntryCount(), 1);
   }
+  ASSERT_EQ(store.AddEntry("Close", "Fermer", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
+  EXPECT_TRUE(store.HasUnsavedChanges());
+  {
+    TmStore reader;
+    EXPECT_FALSE(reader.Open(path.c_str(), true, nullptr, nullptr, nullptr));
+    EXPECT_TRUE(reader.InUseByAnother());
+  }
   ASSERT_TRUE(store.SaveIndex());
+  EXPECT_FALSE(store.HasUnsavedChanges());
   TmStore reader;
   ASSERT_TRUE(reader.Open(path.c_str(), true, nullptr, nullptr, nullptr));
   EXPECT_EQ(reader.EntryCount(), 2);
