@@ -23,12 +23,9 @@ int32_t TmEngine::FindMatches(const char* text, int32_t threshold,
   int32_t appended = 0;
   KeyRecord record;
   for (uint32_t candidate : candidates_) {
-    if (!keys_.RecordAt(words_.RecordStart(candidate), &record)) continue;
-    int32_t recordWordCount = 0;
-    const float score = ScoreRecord(record, queryWords, text, concordance,
-                                    recordWords, &recordWordCount);
-    if (score >= minimum) {
-      list.push_back(TmMatch{score, record.entryOffset, recordWordCount});
+    if (keys_.RecordAt(words_.RecordStart(candidate), &record) &&
+        AppendIfHit(record, queryWords, text, concordance, minimum, recordWords,
+                    list)) {
       ++appended;
     }
   }
@@ -47,11 +44,8 @@ int32_t TmEngine::FindMatchesByScan(const char* text, int32_t threshold,
   int32_t appended = 0;
   KeyRecord record;
   for (uint32_t start = 0; keys_.RecordAt(start, &record); start = record.end) {
-    int32_t recordWordCount = 0;
-    const float score = ScoreRecord(record, queryWords, text, concordance,
-                                    recordWords, &recordWordCount);
-    if (score >= minimum) {
-      list.push_back(TmMatch{score, record.entryOffset, recordWordCount});
+    if (AppendIfHit(record, queryWords, text, concordance, minimum, recordWords,
+                    list)) {
       ++appended;
     }
   }
@@ -62,24 +56,29 @@ void TmEngine::EnsureWordIndex() {
   if (!words_.built()) words_.Build(keys_);
 }
 
-float TmEngine::ScoreRecord(const KeyRecord& record,
-                            const std::vector<KeyWord>& queryWords,
-                            const char* text, bool concordance,
-                            std::vector<KeyWord>& recordWords,
-                            int32_t* recordWordCount) {
+// Scores one record and appends it to `list` if it reaches `minimum`.
+// `recordWords` is scratch space, kept by the caller across records.
+bool TmEngine::AppendIfHit(const KeyRecord& record,
+                           const std::vector<KeyWord>& queryWords,
+                           const char* text, bool concordance, float minimum,
+                           std::vector<KeyWord>& recordWords,
+                           TmMatchList& list) {
   recordWords.clear();
   record.AppendWords(recordWords);
-  *recordWordCount = static_cast<int32_t>(recordWords.size());
+  const int32_t recordWordCount = static_cast<int32_t>(recordWords.size());
 
   const WordMatch match = MatchWords(queryWords, recordWords);
-  const float score =
-      WordScore(match, static_cast<int32_t>(queryWords.size()),
-                *recordWordCount, concordance);
-  if (score != 1.0f) return score;
-
-  // Equal words are not yet an exact match: only the stored source itself
-  // can tell whether case, spacing and punctuation agree.
-  TmEntry entry;
-  if (!ReadEntry(entry, record.entryOffset)) return 0.0f;
-  return MarkDownPerfectScore(entry.source == text, match.inOrder);
+  float score = WordScore(match, static_cast<int32_t>(queryWords.size()),
+                          recordWordCount, concordance);
+  if (score == 1.0f) {
+    // Equal words are not yet an exact match: only the stored source itself
+    // can tell whether case, spacing and punctuation agree.
+    TmEntry entry;
+    score = ReadEntry(entry, record.entryOffset)
+                ? MarkDownPerfectScore(entry.source == text, match.inOrder)
+                : 0.0f;
+  }
+  if (score < minimum) return false;
+  list.push_back(TmMatch{score, record.entryOffset, recordWordCount});
+  return true;
 }

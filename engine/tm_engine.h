@@ -165,10 +165,10 @@ class TmEngine {
   void EnsureWordIndex();
   bool HoldsEntry(const SourceKey& key, const char* source,
                   const char* target, const char* type);
-  float ScoreRecord(const KeyRecord& record,
-                    const std::vector<KeyWord>& queryWords, const char* text,
-                    bool concordance, std::vector<KeyWord>& recordWords,
-                    int32_t* recordWordCount);
+  bool AppendIfHit(const KeyRecord& record,
+                   const std::vector<KeyWord>& queryWords, const char* text,
+                   bool concordance, float minimum,
+                   std::vector<KeyWord>& recordWords, TmMatchList& list);
 
   // indexSize is kept by keys_, not here.
   TmHeader header_;

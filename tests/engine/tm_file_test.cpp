@@ -27,6 +27,14 @@ Bytes EmptyEnUsFrCaHeader() {
   return bytes;
 }
 
+// A saved EN-US to FR-FR TM holding "Open", closed again.
+void CreateTmWithOneEntry(const std::string& path) {
+  TmStore creator;
+  ASSERT_TRUE(creator.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
+  ASSERT_EQ(creator.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
+  ASSERT_TRUE(creator.SaveIndex());
+}
+
 TEST(TmFileTest, NewTmIsTheHeaderAlone) {
   ScratchDir dir;
   std::string path = dir.File("new.vrx");
@@ -182,13 +190,7 @@ TEST(TmFileTest, FailedOpenClosesTheTmOpenBefore) {
 TEST(TmFileTest, ReadOnlyStoreNeverWrites) {
   ScratchDir dir;
   std::string path = dir.File("ro.vrx");
-  {
-    TmStore creator;
-    ASSERT_TRUE(creator.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
-    ASSERT_EQ(creator.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1),
-              AddOutcome::kAdded);
-    ASSERT_TRUE(creator.SaveIndex());
-  }
+  CreateTmWithOneEntry(path);
   const Bytes before = ReadBytes(path);
   TmStore store;
   ASSERT_TRUE(store.Open(path.c_str(), true, nullptr, nullptr, nullptr));
@@ -264,23 +266,13 @@ TEST(TmFileTest, UnsavedEntriesAreNotPartOfTheTmUntilSaved) {
   EXPECT_EQ(reader.EntryCount(), 2);
 }
 
-}  // namespace
-
-namespace {
-
 // Header values no TM the engine writes can hold: refused at Open, before
 // anything is allocated or written. A count at its limit still opens, but
 // takes no further entry.
 TEST(TmFileTest, ImpossibleHeaderValues) {
   ScratchDir dir;
   std::string path = dir.File("header.vrx");
-  {
-    TmStore creator;
-    ASSERT_TRUE(creator.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
-    ASSERT_EQ(creator.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1),
-              AddOutcome::kAdded);
-    ASSERT_TRUE(creator.SaveIndex());
-  }
+  CreateTmWithOneEntry(path);
   const Bytes good = ReadBytes(path);
   struct Case {
     const char* name;
