@@ -85,9 +85,10 @@ Dataset& GetDataset(int entries) {
   return data;
 }
 
-void OpenOrDie(TmStore& store, const std::string& path, bool create) {
+void OpenOrDie(TmStore& store, const std::string& path, bool create,
+               bool readOnly = true) {
   if (create) std::remove(path.c_str());
-  if (!store.Open(path.c_str(), !create, create ? "EN-US" : nullptr,
+  if (!store.Open(path.c_str(), readOnly && !create, create ? "EN-US" : nullptr,
                   create ? "FR-FR" : nullptr, "windows-1252")) {
     std::fprintf(stderr, "cannot open %s\n", path.c_str());
     std::exit(1);
@@ -215,6 +216,27 @@ void Export(benchmark::State& state, int entries, bool tmx) {
     } else {
       store.ExportOpenTag(out.c_str(), "Tarvenna", true);
     }
+    SetMillis(state, Seconds(start));
+  }
+}
+
+// The Add command: one new entry, saved at once. Its save journals the
+// whole KeyIndex as last saved, so the cost grows with the TM.
+void AddAndSave(benchmark::State& state, int entries) {
+  Dataset& data = GetDataset(entries);
+  const std::string path = ScratchPath("add.vrx");
+  std::filesystem::copy_file(data.tm, path,
+                             std::filesystem::copy_options::overwrite_existing);
+  TmStore store;
+  OpenOrDie(store, path, false, false);
+  int next = 0;
+  for (auto _ : state) {
+    const std::string source = "Added entry " + std::string(1 + next / 26, 'x') +
+                               static_cast<char>('a' + next % 26);
+    ++next;
+    const auto start = Clock::now();
+    store.AddEntry(source.c_str(), "Entr\xE9" "e", "", "", -1, -1, -1, -1);
+    store.SaveIndex();
     SetMillis(state, Seconds(start));
   }
 }
@@ -379,6 +401,7 @@ int main(int argc, char** argv) {
     }
     Register("ExportOpenTag" + size, big ? 1 : 0, [n](benchmark::State& s) { Export(s, n, false); });
     Register("ExportTmx" + size, big ? 1 : 0, [n](benchmark::State& s) { Export(s, n, true); });
+    Register("AddAndSave" + size, big ? 5 : 0, [n](benchmark::State& s) { AddAndSave(s, n); });
     Register("Memory" + size, 1, [n](benchmark::State& s) { Memory(s, n); });
   }
   benchmark::Initialize(&argc, argv);
