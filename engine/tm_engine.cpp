@@ -195,6 +195,7 @@ void TmEngine::Close() {
   duplicates_.Clear();
   duplicatesBuilt_ = false;
   words_.Clear();
+  std::vector<uint32_t>().swap(candidates_);
   keyCursorValid_ = false;
 }
 
