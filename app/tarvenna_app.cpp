@@ -5,6 +5,7 @@
 #include <wx/filename.h>
 
 #include "about_box.h"
+#include "help_links.h"
 #include "main_frame.h"
 #include "platform/resource_strings.h"
 #include "platform/resource_templates.h"
@@ -34,6 +35,8 @@ CTarvennaApp::CTarvennaApp() {
        WxCommandId(ID_FILE_MRU_FILE1 + kRecentFileCount - 1));
   Bind(wxEVT_MENU, &CTarvennaApp::OnAppAbout, this, WxCommandId(ID_APP_ABOUT));
   Bind(wxEVT_MENU, &CTarvennaApp::OnAppExit, this, WxCommandId(ID_APP_EXIT));
+  Bind(wxEVT_MENU, &CTarvennaApp::OnHelpLink, this,
+       WxCommandId(ID_HELP_MAKER_SITE), WxCommandId(ID_HELP_TMX_SPEC));
 }
 
 CTarvennaApp::~CTarvennaApp() = default;
@@ -201,4 +204,10 @@ void CTarvennaApp::OnAppAbout(wxCommandEvent&) {
 
 void CTarvennaApp::OnAppExit(wxCommandEvent&) {
   if (frame_) frame_->Close();
+}
+
+void CTarvennaApp::OnHelpLink(wxCommandEvent& event) {
+  if (const char* address = WebAddressForCommand(CommandFromWxId(event.GetId()))) {
+    OpenWebPage(address);
+  }
 }

@@ -66,6 +66,7 @@ class CTarvennaApp : public wxApp {
   void OnUpdateRecentFile(wxUpdateUIEvent& event);
   void OnAppAbout(wxCommandEvent& event);
   void OnAppExit(wxCommandEvent& event);
+  void OnHelpLink(wxCommandEvent& event);
 
   bool ProcessShellCommand();
   void UpdateRecentFileMenu();
