@@ -39,6 +39,8 @@ constexpr int kTargetedCommands[] = {
     ID_PREV_PANE,
 };
 
+// The program's name comes first, then the document's title: the name is
+// what the user looks for among the windows.
 wxString FrameTitle(const wxString& document_title) {
   return LoadDocString(kDocWindowTitle) + " - " + document_title;
 }
@@ -64,7 +66,7 @@ CMainFrame::CMainFrame()
   Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
 }
 
-bool CMainFrame::CreateBars() {
+bool CMainFrame::OnCreate() {
   if (!CreateMenus() || !CreateToolbarFromResource() ||
       !CreateStatusBarWithIndicators()) {
     return false;
@@ -213,7 +215,7 @@ void CMainFrame::OnUpdateCommandWithoutTarget(wxUpdateUIEvent& event) {
 
 void CMainFrame::OnIdle(wxIdleEvent& event) {
   UpdateKeyIndicators();
-  ApplyMinimumTrackingSize();
+  OnGetMinMaxInfo();
   event.Skip();
 }
 
@@ -234,7 +236,7 @@ void CMainFrame::UpdateKeyIndicators() {
 // recorded its size: its client area then held the view exactly, so the
 // window's size follows from that and from what menu, bars and borders take
 // now. Until the view has recorded it, there is no such limit.
-void CMainFrame::ApplyMinimumTrackingSize() {
+void CMainFrame::OnGetMinMaxInfo() {
   if (g_cxFirstView < 0 || g_cyFirstView < 0) return;
   const wxSize minimum =
       ClientToWindowSize(wxSize(g_cxFirstView, g_cyFirstView));

@@ -14,9 +14,10 @@ class CMainFrame : public wxFrame {
  public:
   CMainFrame();
 
-  // Makes the menu, toolbar, status bar and accelerators. False when one of
-  // them cannot be made; the program cannot start then.
-  bool CreateBars();
+  // Makes the menu, toolbar, status bar and accelerators, right after the
+  // window. False when one of them cannot be made; the program cannot start
+  // then.
+  bool OnCreate();
 
   // "Tarvenna - <document title>".
   void SetDocumentTitle(const wxString& document_title);
@@ -47,7 +48,8 @@ class CMainFrame : public wxFrame {
   void OnIdle(wxIdleEvent& event);
 
   void UpdateKeyIndicators();
-  void ApplyMinimumTrackingSize();
+  // Keeps the window's minimum size in step with the view's first size.
+  void OnGetMinMaxInfo();
 
   wxWindow* view_ = nullptr;
   wxEvtHandler* document_ = nullptr;

@@ -86,9 +86,10 @@ bool CTarvennaApp::InitInstance() {
   });
   SetTopWindow(frame_);
   frame_->SetDocumentHandler(document_.get());
-  if (!frame_->CreateBars() || !ProcessShellCommand()) {
-    // The document has said why a TM did not open; there is no window to go
-    // on with.
+  if (!frame_->OnCreate() || !ProcessShellCommand()) {
+    // A window without its bars cannot be used, and a TM named on the
+    // command line that did not open has been explained by the document:
+    // either way the program ends here.
     frame_->Destroy();
     ExitInstance();
     return false;
