@@ -38,6 +38,15 @@ TEST_F(StartedProgramTest, StartsWithNoTmInTheTitleAndReadyInTheStatusBar) {
   }
 }
 
+TEST_F(StartedProgramTest, CapsLockShowsCapInItsPaneWhileItIsOn) {
+  wxStatusBar* status = Frame()->GetStatusBar();
+  EXPECT_EQ("", status->GetStatusText(1));
+  PressKey(Frame(), WXK_CAPITAL);
+  EXPECT_TRUE(PumpUntil([status] { return status->GetStatusText(1) == "CAP"; }));
+  PressKey(Frame(), WXK_CAPITAL);
+  EXPECT_TRUE(PumpUntil([status] { return status->GetStatusText(1).empty(); }));
+}
+
 // One line of a menu: its command (0 for a separator) and text.
 struct MenuLine {
   int command;
