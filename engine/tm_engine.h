@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "duplicate_index.h"
@@ -45,8 +46,16 @@ enum class AddOutcome : int {
   kAlreadyPresent = 4,  // same source, target and type are stored already
 };
 
+// Told, now and then during an import or an export, how many lines or
+// entries are done, so that a program can show progress and keep its window
+// alive. It must not use the store.
+using ProgressCallback = std::function<void(int32_t done)>;
+
 class TmEngine {
  public:
+  // How many lines or entries pass between two calls of a ProgressCallback.
+  static constexpr int32_t kProgressInterval = 4096;
+
   TmEngine() = default;
   ~TmEngine();
   TmEngine(const TmEngine&) = delete;
@@ -119,12 +128,13 @@ class TmEngine {
   // encoding, with CR LF line ends. False when the file cannot be opened or
   // written, or an entry cannot be read (the document then ends before it).
   bool ExportOpenTag(const char* fileName, const char* toolName,
-                     bool withKeys);
+                     bool withKeys, const ProgressCallback& progress = {});
 
   // Writes the whole TM as a TMX 1.1 document in UTF-16 little-endian with
   // a byte-order mark and CR LF line ends. Results as ExportOpenTag.
   bool ExportTmx(const char* fileName, const char* toolName,
-                 const char* toolVersion, bool withKeys);
+                 const char* toolVersion, bool withKeys,
+                 const ProgressCallback& progress = {});
 
   // Adds one entry per line of a tab-delimited file
   // (Source<TAB>Target[<TAB>ID[<TAB>Type]]), counting each line's outcome,
@@ -132,7 +142,8 @@ class TmEngine {
   // untouched, when the file cannot be opened.
   bool ImportTabDelimited(const char* fileName, int32_t& linesRead,
                           int32_t& added, int32_t& empty,
-                          int32_t& alreadyPresent, int32_t& failed);
+                          int32_t& alreadyPresent, int32_t& failed,
+                          const ProgressCallback& progress = {});
 
   bool IsOpen() const { return file_ != nullptr; }
   // Whether the last Open failed because another store, in this process or

@@ -73,7 +73,7 @@ std::string GroupAttributes(const TmEntry& entry, int32_t number,
 }  // namespace
 
 bool TmEngine::ExportOpenTag(const char* fileName, const char* toolName,
-                             bool withKeys) {
+                             bool withKeys, const ProgressCallback& progress) {
   if (!IsOpen() || IsSameFile(fileName, Path())) return false;
   std::FILE* file = std::fopen(fileName, "wb");
   if (file == nullptr) return false;
@@ -103,6 +103,7 @@ bool TmEngine::ExportOpenTag(const char* fileName, const char* toolName,
     out.Write("   <p lc='" + sourceLang + "'>" + escape(entry.source, false) +
               "</p>\n   <p lc='" + targetLang + "'>" +
               escape(entry.target, false) + "</p>\n  </grp>\n");
+    if (progress && number % kProgressInterval == 0) progress(number);
   }
   out.Write(" </file>\n</opentag>\n");
 

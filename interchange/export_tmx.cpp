@@ -57,7 +57,8 @@ class Utf16Output {
 }  // namespace
 
 bool TmEngine::ExportTmx(const char* fileName, const char* toolName,
-                         const char* toolVersion, bool withKeys) {
+                         const char* toolVersion, bool withKeys,
+                         const ProgressCallback& progress) {
   if (!IsOpen() || IsSameFile(fileName, Path())) return false;
   std::FILE* file = std::fopen(fileName, "wb");
   if (file == nullptr) return false;
@@ -125,6 +126,7 @@ bool TmEngine::ExportTmx(const char* fileName, const char* toolName,
     out.Text(escaped(entry.target, false));
     out.Markup("</seg>\r\n   </tuv>\r\n  </tu>\r\n");
     out.FlushIfFull();
+    if (progress && number % kProgressInterval == 0) progress(number);
   }
   out.Markup(" </body>\r\n</tmx>\r\n");
 

@@ -44,7 +44,8 @@ struct LineFields {
 
 bool TmEngine::ImportTabDelimited(const char* fileName, int32_t& linesRead,
                                   int32_t& added, int32_t& empty,
-                                  int32_t& alreadyPresent, int32_t& failed) {
+                                  int32_t& alreadyPresent, int32_t& failed,
+                                  const ProgressCallback& progress) {
   linesRead = added = empty = alreadyPresent = failed = 0;
   // Reading the TM itself as a list of entries would grow it while it is
   // read, without end.
@@ -64,6 +65,7 @@ bool TmEngine::ImportTabDelimited(const char* fileName, int32_t& linesRead,
       case AddOutcome::kAlreadyPresent: ++alreadyPresent; break;
       case AddOutcome::kError: ++failed; break;
     }
+    if (progress && linesRead % kProgressInterval == 0) progress(linesRead);
   }
   SaveIndex();
   std::fclose(file);

@@ -1,37 +1,25 @@
 #include "cp1252.h"
 
+#include "windows1252.h"
+
 namespace {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// Bytes 0x80 to 0x9F, where windows-1252 departs from ISO 8859-1.
-constexpr char32_t kHighControlRange[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
-};
 
 bool IsHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(wchar_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
+// The table itself is the interchange's, which the TMX export uses too.
 char32_t Cp1252ToCodePoint(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return kHighControlRange[byte - 0x80];
-  return byte;
+  const int32_t code_point = Windows1252ToUnicode(byte);
+  return code_point < 0 ? kReplacementCharacter : static_cast<char32_t>(code_point);
 }
 
 char Cp1252FromCodePoint(char32_t code_point) {
-  if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
-    return static_cast<char>(code_point);
-  }
-  if (code_point != kReplacementCharacter) {
-    for (int i = 0; i < 32; ++i) {
-      if (kHighControlRange[i] == code_point) return static_cast<char>(0x80 + i);
-    }
-  }
-  return '?';
+  const int32_t byte = UnicodeToWindows1252(code_point);
+  return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
 wxString Cp1252ToWx(std::string_view bytes) {
