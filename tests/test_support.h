@@ -5,6 +5,7 @@
 #define TARVENNA_TESTS_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -21,7 +22,9 @@ class ScratchDir {
   ScratchDir() {
     const testing::TestInfo* info =
         testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "tarvenna-";
+    // The process number keeps suites run side by side (two builds, two
+    // checkouts) out of each other's folders.
+    std::string name = "tarvenna-" + std::to_string(getpid()) + "-";
     if (info) name += std::string(info->test_suite_name()) + "-" + info->name();
     for (char& c : name) {
       if (c == '/') c = '_';
