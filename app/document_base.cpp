@@ -1,5 +1,7 @@
 #include "document_base.h"
 
+#include <algorithm>
+
 #include <wx/filename.h>
 
 #include "tarvenna_app.h"
@@ -22,3 +24,17 @@ void CDocumentBase::SetPathName(const wxString& path, bool add_to_recent) {
 }
 
 void CDocumentBase::ClearPathName() { path_name_.clear(); }
+
+void CDocumentBase::AddView(CViewBase* view) { views_.push_back(view); }
+
+void CDocumentBase::RemoveView(CViewBase* view) {
+  views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+}
+
+void CDocumentBase::UpdateAllViews() {
+  for (CViewBase* view : views_) view->OnUpdate();
+}
+
+void CDocumentBase::InitialUpdateAllViews() {
+  for (CViewBase* view : views_) view->OnInitialUpdate();
+}

@@ -11,8 +11,19 @@
 #ifndef TARVENNA_APP_DOCUMENT_BASE_H_
 #define TARVENNA_APP_DOCUMENT_BASE_H_
 
+#include <vector>
+
 #include <wx/event.h>
 #include <wx/string.h>
+
+// A window that shows the document: told when a TM has just been created or
+// opened (its initial update) and whenever the TM changed (its update).
+class CViewBase {
+ public:
+  virtual ~CViewBase() = default;
+  virtual void OnInitialUpdate() = 0;
+  virtual void OnUpdate() = 0;
+};
 
 class CDocumentBase : public wxEvtHandler {
  public:
@@ -40,9 +51,16 @@ class CDocumentBase : public wxEvtHandler {
   // Forgets the path, as for a document that holds no TM.
   void ClearPathName();
 
+  // The views that show this document; a view removes itself as it goes.
+  void AddView(CViewBase* view);
+  void RemoveView(CViewBase* view);
+  void UpdateAllViews();
+  void InitialUpdateAllViews();
+
  private:
   wxString path_name_;
   wxString title_;
+  std::vector<CViewBase*> views_;
 };
 
 #endif  // TARVENNA_APP_DOCUMENT_BASE_H_

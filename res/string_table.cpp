@@ -58,6 +58,20 @@ constexpr StringResource kStrings[] = {
      "Goes to the Multilingual Computing & Technology Web site"},
     {ID_HELP_OPENTAG_SPEC, "Goes to the OpenTag Web site"},
     {ID_HELP_TMX_SPEC, "Goes to the TMX Web site"},
+    {IDS_EXPORT_OVER_TM,
+     "The file '%s' is the open TM.\nAn export cannot be written over the TM "
+     "it comes from; please choose another file."},
+    {IDS_EXPORT_FAILED,
+     "Could not export the TM to the file '%s'.\nThe disk may be full, or you "
+     "may not have write permission in the specified folder."},
+    {IDS_TM_IN_USE,
+     "The TM file is in use by another program.\nClose it there, or wait "
+     "until that program has finished with it, and try again."},
+    {IDS_SAVE_FAILED,
+     "Could not save the TM file.\nThe disk may be full or the file "
+     "read-only; the TM keeps the entries of its last save."},
+    {IDS_CANNOT_READ_FILE, "Could not open the file '%s'.\n%s"},
+    {IDS_PROGRESS, "%s %d"},
     {IDS_APP_TITLE, "Tarvenna"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {ID_FILE_NEW, "Creates a new TM\nNew (Ctrl+N)"},

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli_texts.h"
+#include "resource_ids.h"
 #include "same_file.h"
 #include "tm_store.h"
 #include "windows1252.h"
@@ -27,6 +28,13 @@ int Fail(const char* format, ...) {
   return kExitFailed;
 }
 
+void PrintRangeError(int min, int max) {
+  std::fprintf(stderr, "%s\n",
+               cli_text::WithArguments(IDP_PARSE_INT_RANGE,
+                                       {std::to_string(min), std::to_string(max)})
+                   .c_str());
+}
+
 bool FileExists(const std::string& path) {
   std::FILE* probe = std::fopen(path.c_str(), "rb");
   if (probe == nullptr) return false;
@@ -43,7 +51,7 @@ bool OpenExisting(TmStore& store, const std::string& path, bool readOnly) {
 
 // Why a TM could not be opened.
 int FailToOpen(const TmStore& store) {
-  return Fail(store.InUseByAnother() ? cli_text::kTmInUse : cli_text::kCannotOpenTm);
+  return Fail(store.InUseByAnother() ? cli_text::Shared(IDS_TM_IN_USE) : cli_text::Shared(IDS_OPEN_OR_CREATE_FAILED));
 }
 
 // Parses an integer from `min` to `max`, all of `text` and nothing else.
@@ -74,8 +82,10 @@ std::string UpperCase(std::string bytes) {
 bool ParseLocale(const std::string& utf8, std::string& locale) {
   locale = UpperCase(Utf8ToWindows1252(utf8));
   if (locale.size() <= kMaxLocaleLength) return true;
-  std::fprintf(stderr, cli_text::kTooManyCharacters, static_cast<int>(kMaxLocaleLength));
-  std::fputc('\n', stderr);
+  std::fprintf(stderr, "%s\n",
+               cli_text::WithArguments(IDP_PARSE_STRING_SIZE,
+                                       {std::to_string(kMaxLocaleLength)})
+                   .c_str());
   return false;
 }
 
@@ -107,8 +117,8 @@ int RunExport(const CliArguments& arguments, Exporter exporter) {
   const std::string& out = arguments.positional[1];
   TmStore store;
   if (!OpenExisting(store, tm, true)) return FailToOpen(store);
-  if (IsSameFile(tm, out)) return Fail(cli_text::kExportOverTm, out.c_str());
-  if (!exporter(store, out)) return Fail(cli_text::kExportFailed, out.c_str());
+  if (IsSameFile(tm, out)) return Fail(cli_text::Shared(IDS_EXPORT_OVER_TM), out.c_str());
+  if (!exporter(store, out)) return Fail(cli_text::Shared(IDS_EXPORT_FAILED), out.c_str());
   return kExitOk;
 }
 
@@ -156,8 +166,7 @@ int RunAdd(const CliArguments& arguments) {
   int32_t position[4] = {-1, -1, -1, -1};
   if (const std::string* pos = arguments.Option("--pos")) {
     if (!ParsePosition(*pos, position)) {
-      std::fprintf(stderr, cli_text::kIntegerBetween, kMinPosition, kMaxPosition);
-      std::fputc('\n', stderr);
+      PrintRangeError(kMinPosition, kMaxPosition);
       return kExitUsage;
     }
   }
@@ -176,12 +185,12 @@ int RunAdd(const CliArguments& arguments) {
                      position[3]);
   const bool saved = store.SaveIndex();
   switch (outcome) {
-    case AddOutcome::kError: return Fail(cli_text::kAddError);
-    case AddOutcome::kEmpty: return Fail(cli_text::kEmptyEntry);
-    case AddOutcome::kAlreadyPresent: return Fail(cli_text::kAlreadyPresent);
+    case AddOutcome::kError: return Fail(cli_text::Shared(IDS_ERROR_ADDING_ENTRY));
+    case AddOutcome::kEmpty: return Fail(cli_text::Shared(IDS_EMPTY_ENTRY));
+    case AddOutcome::kAlreadyPresent: return Fail(cli_text::Shared(IDS_ENTRY_EXISTS));
     case AddOutcome::kAdded: break;
   }
-  return saved ? kExitOk : Fail(cli_text::kCannotSave);
+  return saved ? kExitOk : Fail(cli_text::Shared(IDS_SAVE_FAILED));
 }
 
 int RunImport(const CliArguments& arguments) {
@@ -190,20 +199,19 @@ int RunImport(const CliArguments& arguments) {
   if (!OpenExisting(store, arguments.positional[0], false)) return FailToOpen(store);
   int32_t read, added, empty, present, failed;
   if (!store.ImportTabDelimited(file.c_str(), read, added, empty, present, failed)) {
-    return Fail(cli_text::kImportFailed, file.c_str());
+    return Fail(cli_text::Shared(IDS_IMPORT_FAILED), file.c_str());
   }
-  std::printf(cli_text::kImportSummary, file.c_str(), read, added, empty, present,
+  std::printf(cli_text::Shared(IDS_IMPORT_DONE), file.c_str(), read, added, empty, present,
               failed);
   std::putchar('\n');
-  return store.HasUnsavedChanges() ? Fail(cli_text::kCannotSave) : kExitOk;
+  return store.HasUnsavedChanges() ? Fail(cli_text::Shared(IDS_SAVE_FAILED)) : kExitOk;
 }
 
 int RunQuery(const CliArguments& arguments) {
   int threshold = 75;
   if (const std::string* text = arguments.Option("--threshold")) {
     if (!ParseInteger(*text, 1, 100, threshold)) {
-      std::fprintf(stderr, cli_text::kIntegerBetween, 1, 100);
-      std::fputc('\n', stderr);
+      PrintRangeError(1, 100);
       return kExitUsage;
     }
   }
