@@ -42,8 +42,31 @@ void QueryAll(TmStore& store, const std::string& text) {
   }
 }
 
+namespace {
+
+// Whether the entry of every complete KeyIndex record can be read. A TM whose
+// header counts no entry is walked as empty, whatever its index holds.
+bool EveryEntryReads(TmStore& store) {
+  if (store.EntryCount() == 0) return true;
+  KeyRecord record;
+  TmEntry entry;
+  for (uint32_t start = 0; store.Keys().RecordAt(start, &record);
+       start = record.end) {
+    if (!store.ReadEntry(entry, record.entryOffset)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void ExportBoth(TmStore& store, ScratchFiles& scratch) {
-  store.ExportOpenTag(scratch.Path("export.otf").c_str(), "Tarvenna TM", true);
-  store.ExportTmx(scratch.Path("export.tmx").c_str(), "Tarvenna TM", "1.00",
-                  true);
+  // An export that reports success must hold the whole TM: one that left
+  // entries out would let a translator delete a TM that was not saved.
+  const bool whole = EveryEntryReads(store);
+  Require(!store.ExportOpenTag(scratch.Path("export.otf").c_str(),
+                               "Tarvenna TM", true) || whole,
+          "an OpenTag export that succeeds holds every entry");
+  Require(!store.ExportTmx(scratch.Path("export.tmx").c_str(), "Tarvenna TM",
+                           "1.00", true) || whole,
+          "a TMX export that succeeds holds every entry");
 }

@@ -24,18 +24,23 @@ TmEntry EntryToAdd() {
   return entry;
 }
 
-// An entry added to a TM that opened must, once saved, be in the TM when it
-// is opened again: counted, and found first, whole, by a query for its
-// source (among equal hits the entry added last comes first).
+AddOutcome Add(TmStore& store, const TmEntry& entry) {
+  return store.AddEntry(entry.source.c_str(), entry.target.c_str(),
+                        entry.type.c_str(), entry.id.c_str(), entry.x, entry.y,
+                        entry.cx, entry.cy);
+}
+
+// An entry added to a TM that opened must be refused a second time and, once
+// saved, be in the TM when it is opened again: counted, and found first,
+// whole, by a query for its source (among equal hits the entry added last
+// comes first).
 void CheckAddedEntrySurvives(TmStore& store) {
   const TmEntry added = EntryToAdd();
   const int32_t count = store.EntryCount();
-  if (store.AddEntry(added.source.c_str(), added.target.c_str(),
-                     added.type.c_str(), added.id.c_str(), added.x, added.y,
-                     added.cx, added.cy) != AddOutcome::kAdded ||
-      !store.SaveIndex()) {
-    return;
-  }
+  if (Add(store, added) != AddOutcome::kAdded) return;
+  Require(Add(store, added) == AddOutcome::kAlreadyPresent,
+          "an entry is added only once");
+  if (!store.SaveIndex()) return;
   const std::string path = store.Path();
   store.Close();
 
