@@ -9,6 +9,19 @@
 #include "scratch_files.h"
 #include "tm_store.h"
 
+namespace {
+
+// Lines end at LF, and a last line without one is a line too.
+int32_t LinesIn(const uint8_t* data, size_t size) {
+  int32_t lines = 0;
+  for (size_t i = 0; i < size; ++i) {
+    if (data[i] == '\n') ++lines;
+  }
+  return size > 0 && data[size - 1] != '\n' ? lines + 1 : lines;
+}
+
+}  // namespace
+
 void FuzzTabImport(const uint8_t* data, size_t size) {
   ScratchFiles scratch;
   const std::string input = scratch.Path("import.txt");
@@ -22,6 +35,7 @@ void FuzzTabImport(const uint8_t* data, size_t size) {
   Require(store.ImportTabDelimited(input.c_str(), lines, added, empty,
                                    present, failed),
           "an existing file imports");
+  Require(lines == LinesIn(data, size), "every line is read");
   Require(lines == added + empty + present + failed,
           "every line has one outcome");
   Require(store.EntryCount() == added, "every added line is counted");
