@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "sentence_generator.h"
+#include "tsv_generator.h"
 #include "tm_store.h"
 
 namespace {
@@ -29,33 +29,20 @@ void OpenNew(TmStore& store, const char* path) {
   }
 }
 
-// Targets carry accented letters and typographic quotes, as French does.
-std::string TargetOf(const std::string& source) {
-  return "\x93" + source + "\x94 \xE9t\xE9";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   const int lines = argc > 1 ? std::atoi(argv[1]) : 50000;
-  const std::vector<std::string> sentences = MakeSentences(lines);
+  const std::vector<TsvLine> tsv = TsvGenerator().Lines(lines);
   const char* input = "bench-import.txt";
-  {
-    std::FILE* file = std::fopen(input, "wb");
-    for (int i = 0; i < lines; ++i) {
-      std::fprintf(file, "%s\t%s\tID%d\t%s\r\n", sentences[i].c_str(),
-                   TargetOf(sentences[i]).c_str(), i, i % 3 ? "" : "menu");
-    }
-    std::fclose(file);
-  }
+  TsvGenerator::Write(input, tsv);
 
   TmStore direct;
   OpenNew(direct, "bench-direct.vrx");
   auto start = Clock::now();
-  for (int i = 0; i < lines; ++i) {
-    direct.AddEntry(sentences[i].c_str(), TargetOf(sentences[i]).c_str(),
-                    i % 3 ? "" : "menu", ("ID" + std::to_string(i)).c_str(), -1,
-                    -1, -1, -1);
+  for (const TsvLine& line : tsv) {
+    direct.AddEntry(line.source.c_str(), line.target.c_str(), line.type.c_str(),
+                    line.id.c_str(), -1, -1, -1, -1);
   }
   direct.SaveIndex();
   const double directSeconds = SecondsSince(start);

@@ -28,6 +28,7 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   SourceKey key(source);
   if (!key.built()) return AddOutcome::kError;
   if (key.empty()) return AddOutcome::kEmpty;
+  EnsureDuplicateIndex();
   if (HoldsEntry(key, source, target, type)) {
     return AddOutcome::kAlreadyPresent;
   }
@@ -49,7 +50,8 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   }
 
   // The record is written where the KeyIndex began; SaveIndex later writes
-  // the index behind it.
+  // the index behind it. What it overwrites is journalled first.
+  if (!BeginChange()) return AddOutcome::kError;
   EncodeU32(key.data(), header_.indexOffset);
   const uint32_t recordStart = keys_.size();
   if (!keys_.Append(key.data(), key.length())) return AddOutcome::kError;
@@ -61,8 +63,16 @@ AddOutcome TmEngine::AddEntry(const char* source, const char* target,
   }
   header_.indexOffset = position;
   ++header_.entryCount;
+  unsaved_ = true;
   duplicates_.Add(keys_, recordStart);
+  words_.Add(keys_, recordStart);
   return AddOutcome::kAdded;
+}
+
+void TmEngine::EnsureDuplicateIndex() {
+  if (duplicatesBuilt_) return;
+  duplicates_.Build(keys_);
+  duplicatesBuilt_ = true;
 }
 
 // Whether an entry with this source, target and type is stored already.

@@ -4,8 +4,8 @@
 // whose source is byte for byte the new source can be such a one. Equal
 // sources give equal key words, so hashing the words finds every candidate
 // without a pass over the whole KeyIndex; an import then costs linear time
-// instead of quadratic. The table lives in memory only: built when a TM is
-// opened, dropped when it is closed.
+// instead of quadratic. The table lives in memory only: built when the first
+// entry is added to an open TM, dropped when the TM is closed.
 //
 // Open addressing with linear probing; a slot holds a 32-bit hash of the
 // words and the record's position in the KeyIndex. Records with equal words
@@ -28,6 +28,7 @@ class DuplicateIndex {
   void Add(const KeyIndex& keys, uint32_t recordStart);
 
   void Clear();
+  size_t MemoryUsage() const { return slots_.capacity() * sizeof(Slot); }
 
   // The records of `keys` whose words are exactly `words` (the bytes between
   // a record's entry offset and its closing NUL), in no particular order.

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "platform_file.h"
+#include "rollback_journal.h"
+
 namespace {
 
 bool FileExists(const char* path) {
@@ -36,6 +39,7 @@ bool TmEngine::Open(const char* path, bool readOnly, const char* sourceLocale,
                     const char* targetLocale, const char* encoding) {
   Close();
   readOnly_ = readOnly;
+  inUseByAnother_ = false;
 
   bool isNew = false;
   if (!FileExists(path)) {
@@ -46,17 +50,59 @@ bool TmEngine::Open(const char* path, bool readOnly, const char* sourceLocale,
   if (file_ == nullptr) return false;
   path_ = path;
 
-  bool opened = isNew ? CreateEmpty(sourceLocale, targetLocale, encoding)
-                      : LoadExisting(sourceLocale, targetLocale);
+  bool opened = (readOnly || LockForWriting());
+  if (opened && isNew) {
+    // A journal left beside a file since deleted belongs to that file.
+    opened = (!JournalExists(path_) || DeleteJournal(path_)) &&
+             CreateEmpty(sourceLocale, targetLocale, encoding);
+  } else if (opened) {
+    opened = RecoverFromJournal() && LoadExisting(sourceLocale, targetLocale);
+  }
   if (!opened) Close();
   return opened;
+}
+
+bool TmEngine::LockForWriting() {
+  // A file system without locks still lets the TM be used.
+  if (LockExclusive(file_) != LockResult::kHeldByAnother) return true;
+  inUseByAnother_ = true;
+  return false;
+}
+
+// A journal beside the TM is the trace of a change that never completed.
+// A writer holds the lock and may restore the TM itself; a reader needs a
+// stream of its own, and finds the TM in use when a writer holds the lock,
+// since that writer's change may still complete.
+bool TmEngine::RecoverFromJournal() {
+  if (!JournalExists(path_)) return true;
+  if (!readOnly_) return RollBackFromJournal(file_, path_) != Recovery::kFailed;
+  std::FILE* writer = std::fopen(path_.c_str(), "r+b");
+  if (writer == nullptr) return false;
+  const LockResult lock = LockExclusive(writer);
+  inUseByAnother_ = lock == LockResult::kHeldByAnother;
+  const bool recovered =
+      !inUseByAnother_ && RollBackFromJournal(writer, path_) != Recovery::kFailed;
+  std::fclose(writer);
+  return recovered;
+}
+
+// Before the first write over the TM as last saved, its journal.
+// From then on the file may differ from its last save, even if the write
+// that follows fails, so the next SaveIndex writes everything again.
+bool TmEngine::BeginChange() {
+  if (journalWritten_) return true;
+  journalWritten_ = WriteJournal(file_, path_, savedIndexOffset_);
+  if (journalWritten_) unsaved_ = true;
+  return journalWritten_;
 }
 
 bool TmEngine::CreateEmpty(const char* sourceLocale, const char* targetLocale,
                            const char* encoding) {
   header_.entryCount = 0;
   header_.indexOffset = kTmHeaderSize;
+  savedIndexOffset_ = kTmHeaderSize;
   SetHeaderStrings(sourceLocale, targetLocale, encoding);
+  unsaved_ = true;
   return SaveIndex();
 }
 
@@ -74,6 +120,7 @@ bool TmEngine::LoadExisting(const char* sourceLocale,
     return false;
   }
   header_ = header;
+  savedIndexOffset_ = header.indexOffset;
 
   // A negative count, or an index that would begin inside the header or
   // reach past the end of the file, belongs to a damaged file; refusing it up front also avoids
@@ -97,7 +144,6 @@ bool TmEngine::LoadExisting(const char* sourceLocale,
   // A record appended behind a cut one would be read as its continuation,
   // and the entry added would be lost to every walk and query.
   keys_.DropCutRecord();
-  duplicates_.Build(keys_);
   return true;
 }
 
@@ -107,10 +153,14 @@ void TmEngine::SetHeaderStrings(const char* sourceLocale,
   if (sourceLocale) header_.sourceLocale = sourceLocale;
   if (targetLocale) header_.targetLocale = targetLocale;
   if (encoding) header_.encodingName = encoding;
+  if (file_ && (sourceLocale || targetLocale || encoding)) unsaved_ = true;
 }
 
 bool TmEngine::SaveIndex() {
   if (file_ == nullptr || readOnly_) return false;
+  // The file already holds exactly what would be written.
+  if (!unsaved_) return true;
+  if (!BeginChange()) return false;
   TmHeader header = header_;
   header.indexSize = keys_.size();
   uint8_t bytes[kTmHeaderSize];
@@ -125,19 +175,30 @@ bool TmEngine::SaveIndex() {
       std::fwrite(keys_.data(), 1, keys_.size(), file_) != keys_.size()) {
     return false;
   }
-  // Hand the bytes to the system now rather than at close, so that a saved
-  // TM survives the program ending abnormally.
-  return std::fflush(file_) == 0;
+  // Only once the new state is on the disk may the old one be forgotten.
+  if (!SyncFile(file_) || !DeleteJournal(path_)) return false;
+  journalWritten_ = false;
+  unsaved_ = false;
+  savedIndexOffset_ = header.indexOffset;
+  return true;
 }
 
 void TmEngine::Close() {
   if (file_ != nullptr) {
+    // Changes never saved leave the TM as last saved; should that fail, the
+    // journal stays for the next Open.
+    if (journalWritten_ && !readOnly_) RollBackFromJournal(file_, path_);
     std::fclose(file_);
     file_ = nullptr;
   }
+  journalWritten_ = false;
+  unsaved_ = false;
   header_.entryCount = 0;
   keys_.Clear();
   duplicates_.Clear();
+  duplicatesBuilt_ = false;
+  words_.Clear();
+  std::vector<uint32_t>().swap(candidates_);
   keyCursorValid_ = false;
 }
 
@@ -176,4 +237,8 @@ int32_t TmEngine::NextKey() {
 
 bool TmEngine::CurrentKey(KeyRecord* record) const {
   return keyCursorValid_ && keys_.RecordAt(keyCursor_, record);
+}
+
+size_t TmEngine::IndexMemoryUsage() const {
+  return duplicates_.MemoryUsage() + words_.MemoryUsage();
 }

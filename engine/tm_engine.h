@@ -10,7 +10,13 @@
 // - Failures are results (false, -1, an AddOutcome); nothing is thrown and
 //   nothing is shown.
 // - Entries added since the last SaveIndex are in the file but not yet
-//   described by its header: callers call SaveIndex after adding.
+//   described by its header: callers call SaveIndex after adding. Until
+//   then a rollback journal beside the TM keeps its last saved state, which
+//   Open restores after a crash and Close restores when the changes were
+//   never saved: a TM always opens with exactly the entries of its last
+//   completed save.
+// - While a TM is open for writing, an exclusive lock keeps every other
+//   store, in this process or another, from opening it for writing.
 // - Uses only the C runtime's buffered streams and the standard library.
 // - One thread; not copyable.
 
@@ -28,6 +34,7 @@
 #include "tm_entry.h"
 #include "tm_format.h"
 #include "tm_match.h"
+#include "word_index.h"
 
 // The result of AddEntry.
 enum class AddOutcome : int {
@@ -50,7 +57,8 @@ class TmEngine {
   // once as an empty TM. An existing file must start with the magic and a
   // whole header; when `sourceLocale` or `targetLocale` is given it must
   // equal the stored one exactly. `encoding` only names a new TM's encoding.
-  // Any of the three strings may be null. False leaves the store closed.
+  // Any of the three strings may be null. False leaves the store closed;
+  // InUseByAnother then tells whether another store holds the TM.
   bool Open(const char* path, bool readOnly, const char* sourceLocale,
             const char* targetLocale, const char* encoding);
 
@@ -59,13 +67,14 @@ class TmEngine {
                         const char* encoding);
 
   // Writes the header at offset 0 and the whole KeyIndex at the index
-  // offset, then flushes the stream. False for a read-only or closed store
-  // or when a seek, write or flush failed; memory is unchanged either way,
-  // so a later call writes the same bytes again.
+  // offset, makes them durable and deletes the journal. Nothing to write
+  // when nothing changed since the last save. False for a read-only or
+  // closed store or when a seek, write or flush failed; memory is unchanged
+  // either way, so a later call writes the same bytes again.
   bool SaveIndex();
 
-  // Closes the file and drops the KeyIndex. Header strings, path and
-  // read-only flag stay as they were.
+  // Closes the file and drops the KeyIndex. Changes never saved are rolled
+  // back. Header strings, path and read-only flag stay as they were.
   void Close();
 
   // Reads the entry record at `offset`. False when no TM is open, the seek
@@ -83,9 +92,16 @@ class TmEngine {
 
   // Scores `text` against every KeyRecord and appends a TmMatch for each
   // whose score reaches `threshold` percent, in KeyIndex order. Returns how
-  // many were appended. Moves the file position.
+  // many were appended. Moves the file position. Records that share no word
+  // with the text are passed over through the word index unless the
+  // threshold accepts a score of 0.
   int32_t FindMatches(const char* text, int32_t threshold, bool concordance,
                       TmMatchList& list);
+
+  // The same, by scoring every record in turn: the plain algorithm, which
+  // FindMatches must always agree with hit for hit.
+  int32_t FindMatchesByScan(const char* text, int32_t threshold,
+                            bool concordance, TmMatchList& list);
 
   // Adds one entry, unless its source has no key words or an entry with the
   // same source, target and type (byte for byte) is stored already. On
@@ -119,6 +135,11 @@ class TmEngine {
                           int32_t& alreadyPresent, int32_t& failed);
 
   bool IsOpen() const { return file_ != nullptr; }
+  // Whether the last Open failed because another store, in this process or
+  // another, has the TM open for writing or is in the middle of a change.
+  bool InUseByAnother() const { return inUseByAnother_; }
+  // Whether entries were added (or header strings set) since the last save.
+  bool HasUnsavedChanges() const { return unsaved_; }
   bool IsReadOnly() const { return readOnly_; }
   const std::string& Path() const { return path_; }
   const std::string& SourceLocale() const { return header_.sourceLocale; }
@@ -129,16 +150,25 @@ class TmEngine {
   uint32_t IndexSize() const { return keys_.size(); }
   const KeyIndex& Keys() const { return keys_; }
 
+  // Bytes held in memory for the open TM beyond the KeyIndex itself: the
+  // duplicate and word indexes, once built.
+  size_t IndexMemoryUsage() const;
+
  private:
   bool CreateEmpty(const char* sourceLocale, const char* targetLocale,
                    const char* encoding);
   bool LoadExisting(const char* sourceLocale, const char* targetLocale);
+  bool LockForWriting();
+  bool RecoverFromJournal();
+  bool BeginChange();
+  void EnsureDuplicateIndex();
+  void EnsureWordIndex();
   bool HoldsEntry(const SourceKey& key, const char* source,
                   const char* target, const char* type);
-  float ScoreRecord(const KeyRecord& record,
-                    const std::vector<KeyWord>& queryWords, const char* text,
-                    bool concordance, std::vector<KeyWord>& recordWords,
-                    int32_t* recordWordCount);
+  bool AppendIfHit(const KeyRecord& record,
+                   const std::vector<KeyWord>& queryWords, const char* text,
+                   bool concordance, float minimum,
+                   std::vector<KeyWord>& recordWords, TmMatchList& list);
 
   // indexSize is kept by keys_, not here.
   TmHeader header_;
@@ -146,7 +176,16 @@ class TmEngine {
   std::FILE* file_ = nullptr;
   bool readOnly_ = false;
   KeyIndex keys_;
+  uint32_t savedIndexOffset_ = kTmHeaderSize;  // as the file's header says
+  bool unsaved_ = false;
+  bool journalWritten_ = false;
+  bool inUseByAnother_ = false;
+  // Both built on first use, since opening a TM and querying it need only
+  // one of them; both dropped at Close.
   DuplicateIndex duplicates_;
+  bool duplicatesBuilt_ = false;
+  WordIndex words_;
+  std::vector<uint32_t> candidates_;  // reused by every FindMatches
   uint32_t keyCursor_ = 0;
   bool keyCursorValid_ = false;
 };

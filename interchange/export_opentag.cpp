@@ -9,6 +9,7 @@
 #include <string>
 
 #include "escape_xml.h"
+#include "output_buffer.h"
 #include "same_file.h"
 #include "tm_engine.h"
 #include "windows1252.h"
@@ -20,31 +21,22 @@ namespace {
 // pairs, and doubling their CR would make two line ends of one.
 class CrLfOutput {
  public:
-  explicit CrLfOutput(std::FILE* file) : file_(file) {}
+  explicit CrLfOutput(std::FILE* file) : buffer_(file) {}
 
   void Write(const std::string& text) {
     for (char c : text) {
-      if (c == '\n' && previous_ != '\r') buffer_ += '\r';
-      buffer_ += c;
+      if (c == '\n' && previous_ != '\r') buffer_.Put('\r');
+      buffer_.Put(c);
       previous_ = c;
     }
-    if (buffer_.size() >= 1 << 16) Flush();
+    buffer_.FlushIfFull();
   }
 
-  bool Flush() {
-    if (!buffer_.empty() &&
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-      ok_ = false;
-    }
-    buffer_.clear();
-    return ok_;
-  }
+  bool Flush() { return buffer_.Flush(); }
 
  private:
-  std::FILE* file_;
-  std::string buffer_;
+  OutputBuffer buffer_;
   char previous_ = 0;
-  bool ok_ = true;
 };
 
 // Escapes every text taken from the TM for the document.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "escape_xml.h"
+#include "output_buffer.h"
 #include "same_file.h"
 #include "tm_engine.h"
 #include "windows1252.h"
@@ -19,7 +20,7 @@ namespace {
 class Utf16Output {
  public:
   Utf16Output(std::FILE* file, bool windows1252)
-      : file_(file), windows1252_(windows1252) {}
+      : buffer_(file), windows1252_(windows1252) {}
 
   // Fixed markup: ASCII with its CR LF line ends spelled out.
   void Markup(const char* text) {
@@ -39,33 +40,18 @@ class Utf16Output {
     }
   }
 
-  void Bytes(const char* bytes, size_t length) {
-    buffer_.append(bytes, length);
-  }
-
-  bool Flush() {
-    if (!buffer_.empty() &&
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-      ok_ = false;
-    }
-    buffer_.clear();
-    return ok_;
-  }
-
-  void FlushIfFull() {
-    if (buffer_.size() >= 1 << 16) Flush();
-  }
+  void Bytes(const char* bytes, size_t length) { buffer_.Put(bytes, length); }
+  void FlushIfFull() { buffer_.FlushIfFull(); }
+  bool Flush() { return buffer_.Flush(); }
 
  private:
   void Unit(uint16_t unit) {
-    buffer_ += static_cast<char>(unit & 0xFF);
-    buffer_ += static_cast<char>(unit >> 8);
+    buffer_.Put(static_cast<char>(unit & 0xFF));
+    buffer_.Put(static_cast<char>(unit >> 8));
   }
 
-  std::FILE* file_;
+  OutputBuffer buffer_;
   bool windows1252_;
-  std::string buffer_;
-  bool ok_ = true;
 };
 
 }  // namespace

@@ -41,6 +41,11 @@ bool OpenExisting(TmStore& store, const std::string& path, bool readOnly) {
          store.Open(path.c_str(), readOnly, nullptr, nullptr, nullptr);
 }
 
+// Why a TM could not be opened.
+int FailToOpen(const TmStore& store) {
+  return Fail(store.InUseByAnother() ? cli_text::kTmInUse : cli_text::kCannotOpenTm);
+}
+
 // Parses an integer from `min` to `max`, all of `text` and nothing else.
 bool ParseInteger(const std::string& text, int min, int max, int& value) {
   if (text.empty()) return false;
@@ -101,7 +106,7 @@ int RunExport(const CliArguments& arguments, Exporter exporter) {
   const std::string& tm = arguments.positional[0];
   const std::string& out = arguments.positional[1];
   TmStore store;
-  if (!OpenExisting(store, tm, true)) return Fail(cli_text::kCannotOpenTm);
+  if (!OpenExisting(store, tm, true)) return FailToOpen(store);
   if (IsSameFile(tm, out)) return Fail(cli_text::kExportOverTm, out.c_str());
   if (!exporter(store, out)) return Fail(cli_text::kExportFailed, out.c_str());
   return kExitOk;
@@ -118,6 +123,13 @@ int RunNew(const CliArguments& arguments) {
   }
   if (FileExists(path)) {
     if (!arguments.Has("--force")) return Fail(cli_text::kFileExists, path.c_str());
+    // A program writing to the TM would go on writing to the deleted file.
+    TmStore current;
+    if (!current.Open(path.c_str(), false, nullptr, nullptr, nullptr) &&
+        current.InUseByAnother()) {
+      return FailToOpen(current);
+    }
+    current.Close();
     // A file left in place would be opened as it is instead of replaced.
     if (std::remove(path.c_str()) != 0) {
       return Fail(cli_text::kCannotReplace, path.c_str());
@@ -126,16 +138,14 @@ int RunNew(const CliArguments& arguments) {
   TmStore store;
   if (!store.Open(path.c_str(), false, source.c_str(), target.c_str(),
                   "windows-1252")) {
-    return Fail(cli_text::kCannotOpenTm);
+    return FailToOpen(store);
   }
   return kExitOk;
 }
 
 int RunInfo(const CliArguments& arguments) {
   TmStore store;
-  if (!OpenExisting(store, arguments.positional[0], true)) {
-    return Fail(cli_text::kCannotOpenTm);
-  }
+  if (!OpenExisting(store, arguments.positional[0], true)) return FailToOpen(store);
   std::printf("Source locale: %s\nTarget locale: %s\nEncoding: %s\nEntries: %d\n",
               Utf8(store.SourceLocale()).c_str(), Utf8(store.TargetLocale()).c_str(),
               Utf8(store.EncodingName()).c_str(), store.EntryCount());
@@ -159,9 +169,7 @@ int RunAdd(const CliArguments& arguments) {
   const std::string typeBytes = type ? Utf8ToWindows1252(*type) : "";
 
   TmStore store;
-  if (!OpenExisting(store, arguments.positional[0], false)) {
-    return Fail(cli_text::kCannotOpenTm);
-  }
+  if (!OpenExisting(store, arguments.positional[0], false)) return FailToOpen(store);
   const AddOutcome outcome =
       store.AddEntry(source.c_str(), target.c_str(), typeBytes.c_str(),
                      idBytes.c_str(), position[0], position[1], position[2],
@@ -179,9 +187,7 @@ int RunAdd(const CliArguments& arguments) {
 int RunImport(const CliArguments& arguments) {
   const std::string& file = arguments.positional[1];
   TmStore store;
-  if (!OpenExisting(store, arguments.positional[0], false)) {
-    return Fail(cli_text::kCannotOpenTm);
-  }
+  if (!OpenExisting(store, arguments.positional[0], false)) return FailToOpen(store);
   int32_t read, added, empty, present, failed;
   if (!store.ImportTabDelimited(file.c_str(), read, added, empty, present, failed)) {
     return Fail(cli_text::kImportFailed, file.c_str());
@@ -189,7 +195,7 @@ int RunImport(const CliArguments& arguments) {
   std::printf(cli_text::kImportSummary, file.c_str(), read, added, empty, present,
               failed);
   std::putchar('\n');
-  return kExitOk;
+  return store.HasUnsavedChanges() ? Fail(cli_text::kCannotSave) : kExitOk;
 }
 
 int RunQuery(const CliArguments& arguments) {
@@ -202,9 +208,7 @@ int RunQuery(const CliArguments& arguments) {
     }
   }
   TmStore store;
-  if (!OpenExisting(store, arguments.positional[0], true)) {
-    return Fail(cli_text::kCannotOpenTm);
-  }
+  if (!OpenExisting(store, arguments.positional[0], true)) return FailToOpen(store);
   store.SetThreshold(threshold);
   store.SetConcordance(arguments.Has("--concordance"));
   const std::string text = Utf8ToWindows1252(arguments.positional[1]);

@@ -6,6 +6,9 @@
 
 namespace cli_text {
 
+constexpr char kTmInUse[] =
+    "The TM file is in use by another program.\nClose it there, or wait until "
+    "that program has finished with it, and try again.";
 constexpr char kAddError[] = "Error adding the new entry.";
 constexpr char kAlreadyPresent[] = "This entry exists already.";
 constexpr char kEmptyEntry[] = "Empty entry.";
@@ -22,7 +25,9 @@ constexpr char kIntegerBetween[] = "Please enter an integer between %d and %d.";
 constexpr char kFileExists[] =
     "The file '%s' already exists.\nUse --force to replace it with a new TM.";
 constexpr char kCannotReplace[] = "Could not delete the file '%s'.";
-constexpr char kCannotSave[] = "Could not save the TM file.";
+constexpr char kCannotSave[] =
+    "Could not save the TM file. The disk may be full or the file read-only; "
+    "the TM keeps the entries of its last save.";
 constexpr char kExportFailed[] = "Could not export the TM to the file '%s'.";
 constexpr char kExportOverTm[] =
     "The file '%s' is the TM itself; choose another file for the export.";

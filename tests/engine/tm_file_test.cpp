@@ -27,6 +27,14 @@ Bytes EmptyEnUsFrCaHeader() {
   return bytes;
 }
 
+// A saved EN-US to FR-FR TM holding "Open", closed again.
+void CreateTmWithOneEntry(const std::string& path) {
+  TmStore creator;
+  ASSERT_TRUE(creator.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
+  ASSERT_EQ(creator.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
+  ASSERT_TRUE(creator.SaveIndex());
+}
+
 TEST(TmFileTest, NewTmIsTheHeaderAlone) {
   ScratchDir dir;
   std::string path = dir.File("new.vrx");
@@ -182,13 +190,7 @@ TEST(TmFileTest, FailedOpenClosesTheTmOpenBefore) {
 TEST(TmFileTest, ReadOnlyStoreNeverWrites) {
   ScratchDir dir;
   std::string path = dir.File("ro.vrx");
-  {
-    TmStore creator;
-    ASSERT_TRUE(creator.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
-    ASSERT_EQ(creator.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1),
-              AddOutcome::kAdded);
-    ASSERT_TRUE(creator.SaveIndex());
-  }
+  CreateTmWithOneEntry(path);
   const Bytes before = ReadBytes(path);
   TmStore store;
   ASSERT_TRUE(store.Open(path.c_str(), true, nullptr, nullptr, nullptr));
@@ -236,7 +238,8 @@ TEST(TmFileTest, CloseOnClosedStoreChangesNothing) {
 }
 
 // Entries added but not saved are in the file, not in its header; a save
-// makes them part of the TM.
+// makes them part of the TM. Meanwhile another store cannot tell which state
+// the file is in, and finds the TM in use.
 TEST(TmFileTest, UnsavedEntriesAreNotPartOfTheTmUntilSaved) {
   ScratchDir dir;
   std::string path = dir.File("unsaved.vrx");
@@ -244,21 +247,24 @@ TEST(TmFileTest, UnsavedEntriesAreNotPartOfTheTmUntilSaved) {
   ASSERT_TRUE(store.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
   ASSERT_EQ(store.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
   ASSERT_TRUE(store.SaveIndex());
-  ASSERT_EQ(store.AddEntry("Close", "Fermer", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
   {
     TmStore reader;
     ASSERT_TRUE(reader.Open(path.c_str(), true, nullptr, nullptr, nullptr));
     EXPECT_EQ(reader.EntryCount(), 1);
   }
+  ASSERT_EQ(store.AddEntry("Close", "Fermer", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
+  EXPECT_TRUE(store.HasUnsavedChanges());
+  {
+    TmStore reader;
+    EXPECT_FALSE(reader.Open(path.c_str(), true, nullptr, nullptr, nullptr));
+    EXPECT_TRUE(reader.InUseByAnother());
+  }
   ASSERT_TRUE(store.SaveIndex());
+  EXPECT_FALSE(store.HasUnsavedChanges());
   TmStore reader;
   ASSERT_TRUE(reader.Open(path.c_str(), true, nullptr, nullptr, nullptr));
   EXPECT_EQ(reader.EntryCount(), 2);
 }
-
-}  // namespace
-
-namespace {
 
 // Header values no TM the engine writes can hold: refused at Open, before
 // anything is allocated or written. A count at its limit still opens, but
@@ -266,13 +272,7 @@ namespace {
 TEST(TmFileTest, ImpossibleHeaderValues) {
   ScratchDir dir;
   std::string path = dir.File("header.vrx");
-  {
-    TmStore creator;
-    ASSERT_TRUE(creator.Open(path.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
-    ASSERT_EQ(creator.AddEntry("Open", "Ouvrir", "", "", -1, -1, -1, -1),
-              AddOutcome::kAdded);
-    ASSERT_TRUE(creator.SaveIndex());
-  }
+  CreateTmWithOneEntry(path);
   const Bytes good = ReadBytes(path);
   struct Case {
     const char* name;

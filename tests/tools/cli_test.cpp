@@ -213,6 +213,33 @@ TEST_F(CliTest, UnopenableTms) {
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+// While another program writes to the TM, no command may write to it.
+TEST_F(CliTest, TmInUseByAnotherProgram) {
+  ASSERT_EQ(Tool({"add", tm_, "Open", "Ouvrir"}).status, 0);
+  const std::string inUse =
+      "The TM file is in use by another program.\nClose it there, or wait until "
+      "that program has finished with it, and try again.\n";
+  TmStore writer;
+  ASSERT_TRUE(writer.Open(tm_.c_str(), false, nullptr, nullptr, nullptr));
+  const Bytes before = ReadBytes(tm_);
+  const std::vector<std::vector<std::string>> writing = {
+      {"add", tm_, "Close", "Fermer"},
+      {"import", tm_, File("in.txt", "Close\tFermer\n")},
+      {"new", tm_, "EN-US", "DE-DE", "--force"},
+  };
+  for (const auto& command : writing) {
+    const ToolRun run = Tool(command);
+    EXPECT_EQ(run.status, 1) << command[0];
+    EXPECT_EQ(run.err, inUse) << command[0];
+  }
+  EXPECT_EQ(ReadBytes(tm_), before);
+  // Reading stays possible while the writer has nothing unsaved...
+  EXPECT_EQ(Tool({"query", tm_, "Open"}).out, "100\tOpen\tOuvrir\n");
+  // ...but not in the middle of its change.
+  ASSERT_EQ(writer.AddEntry("Print", "Imprimer", "", "", -1, -1, -1, -1), AddOutcome::kAdded);
+  EXPECT_EQ(Tool({"query", tm_, "Open"}).err, inUse);
+}
+
 TEST_F(CliTest, UsageErrors) {
   const std::vector<std::vector<std::string>> bad = {
       {},
