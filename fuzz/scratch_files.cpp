@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "rollback_journal.h"
+
 ScratchFiles::~ScratchFiles() {
   for (const std::string& path : paths_) std::remove(path.c_str());
 }
@@ -17,8 +19,10 @@ std::string ScratchFiles::Path(const std::string& name) {
   const std::string path =
       (folder / ("tarvenna-fuzz-" + std::to_string(getpid()) + "-" + name))
           .string();
-  std::remove(path.c_str());
-  paths_.push_back(path);
+  for (const std::string& file : {path, JournalPath(path)}) {
+    std::remove(file.c_str());
+    paths_.push_back(file);
+  }
   return path;
 }
 

@@ -2,7 +2,9 @@
 //
 // The names carry the process id, so that fuzzing jobs and test runs going
 // on at the same time never share a file; the files are removed when the run
-// ends, so that a damaged TM that grew huge does not stay behind.
+// ends, so that a damaged TM that grew huge does not stay behind. A TM's
+// rollback journal goes with it: one left over from an earlier input would
+// roll the next one back.
 
 #ifndef TARVENNA_FUZZ_SCRATCH_FILES_H_
 #define TARVENNA_FUZZ_SCRATCH_FILES_H_
