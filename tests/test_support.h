@@ -5,6 +5,7 @@
 #define TARVENNA_TESTS_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -26,6 +27,9 @@ class ScratchDir {
     for (char& c : name) {
       if (c == '/') c = '_';
     }
+    // Test runs of other builds or work trees on this machine use the same
+    // test names at the same time.
+    name += "-" + std::to_string(getpid());
     path_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
