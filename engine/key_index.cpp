@@ -38,6 +38,13 @@ void KeyIndex::TruncateTo(uint32_t size) {
   if (size < size_) size_ = size;
 }
 
+void KeyIndex::DropCutRecord() {
+  uint32_t end = 0;
+  KeyRecord record;
+  while (RecordAt(end, &record)) end = record.end;
+  TruncateTo(end);
+}
+
 void KeyIndex::Clear() {
   std::free(block_);
   block_ = nullptr;

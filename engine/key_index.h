@@ -29,6 +29,10 @@ class KeyIndex {
   // Drops every byte from `size` on.
   void TruncateTo(uint32_t size);
 
+  // Drops the bytes after the last complete record: a record cut short at
+  // the end of a damaged index, which no reader ever reaches.
+  void DropCutRecord();
+
   void Clear();
 
   uint8_t* data() { return block_; }

@@ -141,6 +141,9 @@ bool TmEngine::LoadExisting(const char* sourceLocale,
           header.indexSize) {
     return false;
   }
+  // A record appended behind a cut one would be read as its continuation,
+  // and the entry added would be lost to every walk and query.
+  keys_.DropCutRecord();
   return true;
 }
 

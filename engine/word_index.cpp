@@ -64,9 +64,12 @@ void WordIndex::FindCandidates(const std::vector<KeyWord>& queryWords,
   bounds_.resize(recordStarts_.size(), 0);
   touched_.clear();
   for (const auto& [id, repeats] : known) {
+    // Copied: before C++20 a lambda may not capture a structured binding,
+    // and clang (the fuzz build) refuses it.
+    const uint32_t gain = repeats;
     postings_[id].ForEach([&](uint32_t record) {
       if (bounds_[record] == 0) touched_.push_back(record);
-      bounds_[record] += repeats;
+      bounds_[record] += gain;
     });
   }
 

@@ -105,6 +105,11 @@ bool TmEngine::ExportOpenTag(const char* fileName, const char* toolName,
               escape(entry.target, false) + "</p>\n  </grp>\n");
     if (progress && number % kProgressInterval == 0) progress(number);
   }
+  // The walk also ends at a damaged record whose entry offset reads -1, the
+  // walk's end marker; it then still stands at that record, and the entries
+  // from there on are missing from the document.
+  KeyRecord stoppedAt;
+  if (CurrentKey(&stoppedAt)) allRead = false;
   out.Write(" </file>\n</opentag>\n");
 
   const bool written = out.Flush();

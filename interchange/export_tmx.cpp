@@ -128,6 +128,11 @@ bool TmEngine::ExportTmx(const char* fileName, const char* toolName,
     out.FlushIfFull();
     if (progress && number % kProgressInterval == 0) progress(number);
   }
+  // The walk also ends at a damaged record whose entry offset reads -1, the
+  // walk's end marker; it then still stands at that record, and the entries
+  // from there on are missing from the document.
+  KeyRecord stoppedAt;
+  if (CurrentKey(&stoppedAt)) allRead = false;
   out.Markup(" </body>\r\n</tmx>\r\n");
 
   const bool written = out.Flush();

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <random>
@@ -247,6 +248,10 @@ TEST_F(CrashSafetyTest, KilledAtRandomMomentsTheTmKeepsItsLastSave) {
     EXPECT_LE(count % kCycle, kSingles) << "part of an import survived";
     ExpectSequence(store, count);
     if (HasFatalFailure()) return;
+    // A save completes before it is logged (the journal is deleted and its
+    // folder flushed first), so a kill may leave the last save unlogged: the
+    // next round's writer starts from it.
+    lastLogged = std::max(lastLogged, count);
   }
 }
 

@@ -119,6 +119,32 @@ TEST_F(OpenTagTest, UnreadableEntryEndsTheDocument) {
   EXPECT_EQ(document.substr(document.size() - 22), " </file>\r\n</opentag>\r\n");
 }
 
+// Found by fuzzing: a damaged key record whose entry offset reads -1 ended
+// the walk as if the TM ended there, and both exports reported success
+// without the entries from there on.
+TEST_F(OpenTagTest, KeyRecordWithOffsetMinusOneFailsBothExports) {
+  AddFull("first", "1", "", "");
+  AddFull("second", "2", "", "");
+  AddFull("third", "3", "", "");
+  ASSERT_TRUE(store_.SaveIndex());
+  KeyRecord first;
+  ASSERT_TRUE(store_.Keys().RecordAt(0, &first));
+  const size_t secondOffsetField = store_.IndexOffset() + first.end;
+  store_.Close();
+  Bytes bytes = ReadBytes(path_);
+  for (size_t i = 0; i < 4; ++i) bytes[secondOffsetField + i] = 0xFF;
+  WriteBytes(path_, bytes);
+  Reopen();
+
+  const std::string otf = dir_.File("out.otf");
+  EXPECT_FALSE(store_.ExportOpenTag(otf.c_str(), "Tarvenna", true));
+  const Bytes written = ReadBytes(otf);
+  const std::string document(written.begin(), written.end());
+  EXPECT_NE(document.find(">first<"), std::string::npos);
+  EXPECT_EQ(document.find(">third<"), std::string::npos);
+  EXPECT_FALSE(store_.ExportTmx(dir_.File("out.tmx").c_str(), "Tarvenna", "1.00", true));
+}
+
 TEST_F(OpenTagTest, NeverWritesOverTheTm) {
   AddFull("Open", "Ouvrir", "", "");
   ASSERT_TRUE(store_.SaveIndex());

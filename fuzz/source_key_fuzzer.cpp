@@ -1,0 +1,12 @@
+// libFuzzer target: the source key of arbitrary text.
+// The body is shared with the test suite (fuzz_bodies.h).
+
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz_bodies.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzSourceKey(data, size);
+  return 0;
+}
