@@ -123,14 +123,14 @@ bool TmEngine::LoadExisting(const char* sourceLocale,
   savedIndexOffset_ = header.indexOffset;
 
   // A negative count, or an index that would begin inside the header or
-  // reach past the end of the file, belongs to a damaged file; refusing it up front also avoids
-  // allocating whatever size a damaged header claims.
+  // reach past the end of the file, belongs to a damaged file. Refusing it
+  // up front also avoids allocating whatever size a damaged header claims,
+  // and writing the next entry far beyond the end of the file.
   const long length = FileLength(file_);
   if (length < 0 || header.entryCount < 0 ||
       header.indexOffset < kTmHeaderSize ||
-      (header.indexSize > 0 &&
-       static_cast<uint64_t>(header.indexOffset) + header.indexSize >
-           static_cast<uint64_t>(length))) {
+      static_cast<uint64_t>(header.indexOffset) + header.indexSize >
+          static_cast<uint64_t>(length)) {
     return false;
   }
   if (!keys_.Reset(header.indexSize) || !SeekTo(file_, header.indexOffset)) {

@@ -29,9 +29,6 @@ class ScratchDir {
     for (char& c : name) {
       if (c == '/') c = '_';
     }
-    // Test runs of other builds or work trees on this machine use the same
-    // test names at the same time.
-    name += "-" + std::to_string(getpid());
     path_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);

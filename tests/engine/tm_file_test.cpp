@@ -274,22 +274,30 @@ TEST(TmFileTest, ImpossibleHeaderValues) {
   std::string path = dir.File("header.vrx");
   CreateTmWithOneEntry(path);
   const Bytes good = ReadBytes(path);
+  struct Field {
+    size_t offset;
+    uint32_t value;
+  };
   struct Case {
     const char* name;
-    size_t field;
-    uint32_t value;
+    std::vector<Field> fields;
     bool opens;
   } cases[] = {
-      {"negative count", 70, 0xFFFFFFFFu, false},
-      {"index inside the header", 74, 40, false},
-      {"index past the end", 74, static_cast<uint32_t>(good.size()), false},
-      {"index size past the end", 78, 0x7FFFFFFFu, false},
-      {"index size of 4 GB", 78, 0xFFFFFFFFu, false},
-      {"largest count", 70, 0x7FFFFFFFu, true},
+      {"negative count", {{70, 0xFFFFFFFFu}}, false},
+      {"index inside the header", {{74, 40}}, false},
+      {"index past the end", {{74, static_cast<uint32_t>(good.size())}}, false},
+      {"empty index past the end", {{74, 1u << 30}, {78, 0}}, false},
+      {"index size past the end", {{78, 0x7FFFFFFFu}}, false},
+      {"index size of 4 GB", {{78, 0xFFFFFFFFu}}, false},
+      {"largest count", {{70, 0x7FFFFFFFu}}, true},
   };
   for (const Case& c : cases) {
     Bytes bytes = good;
-    for (int i = 0; i < 4; ++i) bytes[c.field + i] = static_cast<uint8_t>(c.value >> (8 * i));
+    for (const Field& field : c.fields) {
+      for (int i = 0; i < 4; ++i) {
+        bytes[field.offset + i] = static_cast<uint8_t>(field.value >> (8 * i));
+      }
+    }
     WriteBytes(path, bytes);
     TmStore store;
     ASSERT_EQ(store.Open(path.c_str(), false, nullptr, nullptr, nullptr), c.opens) << c.name;
