@@ -8,7 +8,19 @@
 
 CDocumentBase::CDocumentBase() = default;
 
-CDocumentBase::~CDocumentBase() = default;
+CDocumentBase::~CDocumentBase() {
+  for (CViewBase* view : views_) view->document_ = nullptr;
+}
+
+CViewBase::CViewBase(CDocumentBase* document) : document_(document) {
+  if (document_) document_->views_.push_back(this);
+}
+
+CViewBase::~CViewBase() {
+  if (!document_) return;
+  auto& views = document_->views_;
+  views.erase(std::remove(views.begin(), views.end(), this), views.end());
+}
 
 void CDocumentBase::SetTitle(const wxString& title) {
   title_ = title;
@@ -24,12 +36,6 @@ void CDocumentBase::SetPathName(const wxString& path, bool add_to_recent) {
 }
 
 void CDocumentBase::ClearPathName() { path_name_.clear(); }
-
-void CDocumentBase::AddView(CViewBase* view) { views_.push_back(view); }
-
-void CDocumentBase::RemoveView(CViewBase* view) {
-  views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
-}
 
 void CDocumentBase::UpdateAllViews() {
   for (CViewBase* view : views_) view->OnUpdate();

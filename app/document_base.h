@@ -16,13 +16,27 @@
 #include <wx/event.h>
 #include <wx/string.h>
 
-// A window that shows the document: told when a TM has just been created or
-// opened (its initial update) and whenever the TM changed (its update).
+class CDocumentBase;
+
+// A window that shows a document: told when a TM has just been created or
+// opened (its initial update) and whenever the TM changed (its update). It
+// joins its document's views when made and leaves them when destroyed; a
+// document that goes first leaves its views without one.
 class CViewBase {
  public:
-  virtual ~CViewBase() = default;
+  explicit CViewBase(CDocumentBase* document);
+  virtual ~CViewBase();
+  CViewBase(const CViewBase&) = delete;
+  CViewBase& operator=(const CViewBase&) = delete;
+
   virtual void OnInitialUpdate() = 0;
   virtual void OnUpdate() = 0;
+
+  CDocumentBase* GetDocument() const { return document_; }
+
+ private:
+  friend class CDocumentBase;
+  CDocumentBase* document_;
 };
 
 class CDocumentBase : public wxEvtHandler {
@@ -51,13 +65,11 @@ class CDocumentBase : public wxEvtHandler {
   // Forgets the path, as for a document that holds no TM.
   void ClearPathName();
 
-  // The views that show this document; a view removes itself as it goes.
-  void AddView(CViewBase* view);
-  void RemoveView(CViewBase* view);
   void UpdateAllViews();
   void InitialUpdateAllViews();
 
  private:
+  friend class CViewBase;
   wxString path_name_;
   wxString title_;
   std::vector<CViewBase*> views_;

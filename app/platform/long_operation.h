@@ -5,13 +5,24 @@
 //
 //   {
 //     CLongOperation busy(frame, IDS_EXPORTING_TMX);
-//     store.ExportTmx(...);
+//     store.ExportTmx(..., busy.ProgressCallback());
 //   }
+//
+// Work that reports its progress keeps the window alive: the count joins the
+// status text, and the window repaints, while its input stays shut off so
+// that nothing else can use the TM meanwhile.
 
 #ifndef TARVENNA_APP_PLATFORM_LONG_OPERATION_H_
 #define TARVENNA_APP_PLATFORM_LONG_OPERATION_H_
 
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include <wx/string.h>
+
 class wxFrame;
+class wxWindowDisabler;
 
 class CLongOperation {
  public:
@@ -21,8 +32,14 @@ class CLongOperation {
   CLongOperation(const CLongOperation&) = delete;
   CLongOperation& operator=(const CLongOperation&) = delete;
 
+  // Shows that `done` lines or entries are done, and lets the window repaint.
+  void Progress(int32_t done);
+  std::function<void(int32_t)> ProgressCallback();
+
  private:
   wxFrame* frame_;
+  wxString text_;
+  std::unique_ptr<wxWindowDisabler> input_off_;
 };
 
 #endif  // TARVENNA_APP_PLATFORM_LONG_OPERATION_H_
