@@ -12,6 +12,8 @@
 #include "platform/user_settings.h"
 #include "recent_file_list.h"
 #include "resource_ids.h"
+#include "tarvenna_doc.h"
+#include "tarvenna_view.h"
 
 namespace {
 
@@ -24,6 +26,7 @@ constexpr size_t kRecentFileDisplayChars = 30;
 }  // namespace
 
 CTarvennaApp::CTarvennaApp() {
+  UseStandardDocument();
   Bind(wxEVT_MENU, &CTarvennaApp::OnFileNew, this, WxCommandId(ID_FILE_NEW));
   Bind(wxEVT_MENU, &CTarvennaApp::OnFileOpen, this, WxCommandId(ID_FILE_OPEN));
   Bind(wxEVT_MENU, &CTarvennaApp::OnFileSave, this, WxCommandId(ID_FILE_SAVE));
@@ -65,6 +68,18 @@ void CTarvennaApp::SetDocumentFactory(DocumentFactory factory) {
   document_factory_ = std::move(factory);
 }
 
+void CTarvennaApp::SetViewFactory(ViewFactory factory) {
+  view_factory_ = std::move(factory);
+}
+
+void CTarvennaApp::UseStandardDocument() {
+  document_factory_ = [] { return std::make_unique<CTarvennaDoc>(); };
+  view_factory_ = [](CMainFrame* frame, CDocumentBase* document) -> wxWindow* {
+    auto* tm_document = dynamic_cast<CTarvennaDoc*>(document);
+    return tm_document ? new CTarvennaView(frame, tm_document) : nullptr;
+  };
+}
+
 bool CTarvennaApp::InitInstance() {
   SetAppName(LoadResourceString(IDS_APP_TITLE));
   SetAppDisplayName(GetAppName());
@@ -86,7 +101,9 @@ bool CTarvennaApp::InitInstance() {
   });
   SetTopWindow(frame_);
   frame_->SetDocumentHandler(document_.get());
-  if (!frame_->OnCreate() || !ProcessShellCommand()) {
+  const bool created = frame_->OnCreate();
+  if (created && view_factory_) view_factory_(frame_, document_.get());
+  if (!created || !ProcessShellCommand()) {
     // A window without its bars cannot be used, and a TM named on the
     // command line that did not open has been explained by the document:
     // either way the program ends here.
@@ -118,7 +135,9 @@ bool CTarvennaApp::ProcessShellCommand() {
 bool CTarvennaApp::NewDocument() {
   if (!document_) return true;
   document_->SetTitle(LoadDocString(kDocName));
-  return document_->OnNewDocument();
+  if (!document_->OnNewDocument()) return false;
+  document_->InitialUpdateAllViews();
+  return true;
 }
 
 bool CTarvennaApp::OpenDocumentFile(const wxString& path) {
@@ -132,6 +151,7 @@ bool CTarvennaApp::OpenDocumentFile(const wxString& path) {
   }
   if (!document_->OnOpenDocument(full.GetFullPath())) return false;
   document_->SetPathName(full.GetFullPath());
+  document_->InitialUpdateAllViews();
   return true;
 }
 

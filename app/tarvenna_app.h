@@ -2,10 +2,12 @@
 // recent-file list, the main window, the command line, New and Open, and the
 // commands that belong to no window (About, the Help pages, Exit).
 //
-// The TM document plugs in through SetDocumentFactory; the application keeps
-// the one document it makes for the whole run and hands it every New and
-// Open. Until a document class is plugged in there is nothing to open a TM
-// with, and New and Open leave the window as it is.
+// The application keeps one document and one view for the whole run and
+// hands the document every New and Open; after each New and each successful
+// Open the view gets its initial update. The TM document and the query view
+// are the standard ones; SetDocumentFactory and SetViewFactory plug in
+// others (tests do). Without a document there is nothing to open a TM with,
+// and New and Open leave the window as it is.
 
 #ifndef TARVENNA_APP_TARVENNA_APP_H_
 #define TARVENNA_APP_TARVENNA_APP_H_
@@ -23,6 +25,8 @@ class CRecentFileList;
 class CTarvennaApp : public wxApp {
  public:
   using DocumentFactory = std::function<std::unique_ptr<CDocumentBase>()>;
+  // Makes the view in the main window, for the document; null for none.
+  using ViewFactory = std::function<wxWindow*(CMainFrame*, CDocumentBase*)>;
 
   CTarvennaApp();
   ~CTarvennaApp() override;
@@ -44,6 +48,9 @@ class CTarvennaApp : public wxApp {
   // The TM given on the command line; empty for none.
   void SetCommandLineTm(const wxString& path) { command_line_tm_ = path; }
   void SetDocumentFactory(DocumentFactory factory);
+  void SetViewFactory(ViewFactory factory);
+  // The TM document and the query view.
+  void UseStandardDocument();
 
   CMainFrame* GetMainFrame() const { return frame_; }
   CDocumentBase* GetDocument() const { return document_.get(); }
@@ -73,6 +80,7 @@ class CTarvennaApp : public wxApp {
 
   wxString command_line_tm_;
   DocumentFactory document_factory_;
+  ViewFactory view_factory_;
   std::unique_ptr<CDocumentBase> document_;
   std::unique_ptr<CRecentFileList> recent_files_;
   CMainFrame* frame_ = nullptr;

@@ -264,15 +264,10 @@ TEST_F(StartedProgramTest, AboutShowsTheAboutBox) {
 }
 
 TEST_F(StartedProgramTest, WindowCannotBecomeSmallerThanTheViewsFirstSize) {
-  // With no recorded view size there is no minimum of the program's own.
+  // The view recorded its first size at start-up, filling the client area.
   PumpEvents();
-  EXPECT_EQ(wxDefaultSize, Frame()->GetMinSize());
-
-  // The view records its first size (it fills the client area).
   const wxSize first = Frame()->GetClientSize();
-  g_cxFirstView = first.x;
-  g_cyFirstView = first.y;
-  PumpEvents();
+  EXPECT_EQ(first, wxSize(g_cxFirstView, g_cyFirstView));
 
   Frame()->SetSize(Frame()->GetSize() - wxSize(100, 80));
   PumpEvents();
@@ -284,6 +279,14 @@ TEST_F(StartedProgramTest, WindowCannotBecomeSmallerThanTheViewsFirstSize) {
   EXPECT_EQ(first + wxSize(100, 50), Frame()->GetClientSize());
 }
 
+// Without a view nothing limits the window.
+TEST_F(ProgramFixture, WithoutAViewTheWindowHasNoMinimumOfItsOwn) {
+  UseFakeDocument();
+  ASSERT_TRUE(StartProgram());
+  PumpEvents();
+  EXPECT_EQ(wxDefaultSize, Frame()->GetMinSize());
+}
+
 TEST_F(StartedProgramTest, ALongOperationShowsItsTextAndTheWaitCursorTillItEnds) {
   {
     CLongOperation busy(Frame(), IDS_EXPORTING_TMX);
@@ -292,6 +295,19 @@ TEST_F(StartedProgramTest, ALongOperationShowsItsTextAndTheWaitCursorTillItEnds)
               Frame()->GetStatusBar()->GetStatusText(0));
   }
   EXPECT_FALSE(wxIsBusy());
+  EXPECT_EQ("Ready", Frame()->GetStatusBar()->GetStatusText(0));
+}
+
+// Work that reports progress shows its count beside the text, and the
+// window's input is off until it ends.
+TEST_F(StartedProgramTest, ALongOperationShowsItsProgress) {
+  {
+    CLongOperation busy(Frame(), IDS_IMPORTING);
+    busy.ProgressCallback()(8192);
+    EXPECT_EQ("Adding entries from file... 8192", Frame()->GetStatusBar()->GetStatusText(0));
+    EXPECT_FALSE(Frame()->IsEnabled());
+  }
+  EXPECT_TRUE(Frame()->IsEnabled());
   EXPECT_EQ("Ready", Frame()->GetStatusBar()->GetStatusText(0));
 }
 

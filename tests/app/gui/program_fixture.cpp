@@ -49,7 +49,7 @@ void ProgramFixture::SetUp() {
 
 void ProgramFixture::TearDown() {
   StopProgram();
-  App().SetDocumentFactory(nullptr);
+  App().UseStandardDocument();
   App().SetCommandLineTm(wxString());
   g_cxFirstView = -1;
   g_cyFirstView = -1;
@@ -58,6 +58,7 @@ void ProgramFixture::TearDown() {
 
 void ProgramFixture::UseFakeDocument() {
   App().SetDocumentFactory([] { return std::make_unique<FakeDocument>(); });
+  App().SetViewFactory(nullptr);
 }
 
 bool ProgramFixture::StartProgram(const wxString& tm) {
