@@ -7,6 +7,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include "main_frame.h"
 #include "platform/cp1252.h"
@@ -187,7 +188,9 @@ void CTarvennaView::ListMoreHits(size_t count) {
 }
 
 void CTarvennaView::OnIdle(wxIdleEvent& event) {
-  if (listing_) {
+  // A long operation lets the window repaint while it works on the TM; the
+  // list waits until it is done.
+  if (listing_ && !wxIsBusy()) {
     ListMoreHits(kHitsListedPerIdle);
     if (listing_) event.RequestMore();
   }
