@@ -315,10 +315,14 @@ class TableReporter : public benchmark::ConsoleReporter {
   };
 
   static std::string BaseName(std::string name) {
-    for (const char* suffix : {"/plain", "/manual_time", "/iterations:1",
-                               "/iterations:2", "/iterations:3"}) {
+    for (const char* suffix : {"/plain", "/manual_time"}) {
       size_t at;
       while ((at = name.find(suffix)) != std::string::npos) name.erase(at, std::strlen(suffix));
+    }
+    const size_t iterations = name.find("/iterations:");
+    if (iterations != std::string::npos) {
+      const size_t end = name.find('/', iterations + 1);
+      name.erase(iterations, end == std::string::npos ? std::string::npos : end - iterations);
     }
     return name;
   }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "entry_walk.h"
 #include "escape_xml.h"
 #include "output_buffer.h"
 #include "same_file.h"
@@ -87,29 +88,18 @@ bool TmEngine::ExportOpenTag(const char* fileName, const char* toolName,
             "' lc='" + sourceLang + "' original='" + escape(Path(), true) +
             "' datatype='plaintext'>\n");
 
-  bool allRead = true;
-  TmEntry entry;
-  int32_t number = 1;
-  for (int32_t offset = FirstKey(); offset != -1; offset = NextKey(), ++number) {
-    if (!ReadEntry(entry, offset)) {
-      allRead = false;
-      break;
-    }
-    out.Write("  <grp" + GroupAttributes(entry, number, escape) + ">\n");
-    KeyRecord key;
-    if (withKeys && CurrentKey(&key)) {
-      out.Write("   <prop type='tmkey'>" + key.JoinedWords() + "</prop>\n");
-    }
-    out.Write("   <p lc='" + sourceLang + "'>" + escape(entry.source, false) +
-              "</p>\n   <p lc='" + targetLang + "'>" +
-              escape(entry.target, false) + "</p>\n  </grp>\n");
-    if (progress && number % kProgressInterval == 0) progress(number);
-  }
-  // The walk also ends at a damaged record whose entry offset reads -1, the
-  // walk's end marker; it then still stands at that record, and the entries
-  // from there on are missing from the document.
-  KeyRecord stoppedAt;
-  if (CurrentKey(&stoppedAt)) allRead = false;
+  const bool allRead = WalkEntries(
+      *this,
+      [&](const TmEntry& entry, const KeyRecord& key, int32_t number) {
+        out.Write("  <grp" + GroupAttributes(entry, number, escape) + ">\n");
+        if (withKeys) {
+          out.Write("   <prop type='tmkey'>" + key.JoinedWords() + "</prop>\n");
+        }
+        out.Write("   <p lc='" + sourceLang + "'>" + escape(entry.source, false) +
+                  "</p>\n   <p lc='" + targetLang + "'>" +
+                  escape(entry.target, false) + "</p>\n  </grp>\n");
+      },
+      progress);
   out.Write(" </file>\n</opentag>\n");
 
   const bool written = out.Flush();

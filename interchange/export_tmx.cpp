@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "entry_walk.h"
 #include "escape_xml.h"
 #include "output_buffer.h"
 #include "same_file.h"
@@ -88,51 +89,40 @@ bool TmEngine::ExportTmx(const char* fileName, const char* toolName,
   out.Text(sourceLang);
   out.Markup("'\r\n  o-tmf='zqVanrix'\r\n >\r\n </header>\r\n <body>\r\n");
 
-  bool allRead = true;
-  TmEntry entry;
-  int32_t number = 1;
-  for (int32_t offset = FirstKey(); offset != -1; offset = NextKey(), ++number) {
-    if (!ReadEntry(entry, offset)) {
-      allRead = false;
-      break;
-    }
-    out.Markup("  <tu tuid='");
-    out.Text(entry.id.empty() ? std::to_string(number) : escaped(entry.id, true));
-    out.Markup("'>\r\n");
-    KeyRecord key;
-    if (withKeys && CurrentKey(&key)) {
-      out.Markup("   <prop type='tmkey'>");
-      out.Text(key.JoinedWords());
-      out.Markup("</prop>\r\n");
-    }
-    if (entry.x != -1) {
-      out.Markup("   <prop type='coord'>");
-      out.Text(std::to_string(entry.x) + ";" + std::to_string(entry.y) + ";" +
-               std::to_string(entry.cx) + ";" + std::to_string(entry.cy));
-      out.Markup("</prop>\r\n");
-    }
-    if (!entry.type.empty()) {
-      out.Markup("   <prop type='type'>");
-      out.Text(escaped(entry.type, false));
-      out.Markup("</prop>\r\n");
-    }
-    out.Markup("   <tuv lang='");
-    out.Text(sourceLang);
-    out.Markup("'>\r\n    <seg>");
-    out.Text(escaped(entry.source, false));
-    out.Markup("</seg>\r\n   </tuv>\r\n   <tuv lang='");
-    out.Text(targetLang);
-    out.Markup("'>\r\n    <seg>");
-    out.Text(escaped(entry.target, false));
-    out.Markup("</seg>\r\n   </tuv>\r\n  </tu>\r\n");
-    out.FlushIfFull();
-    if (progress && number % kProgressInterval == 0) progress(number);
-  }
-  // The walk also ends at a damaged record whose entry offset reads -1, the
-  // walk's end marker; it then still stands at that record, and the entries
-  // from there on are missing from the document.
-  KeyRecord stoppedAt;
-  if (CurrentKey(&stoppedAt)) allRead = false;
+  const bool allRead = WalkEntries(
+      *this,
+      [&](const TmEntry& entry, const KeyRecord& key, int32_t number) {
+        out.Markup("  <tu tuid='");
+        out.Text(entry.id.empty() ? std::to_string(number) : escaped(entry.id, true));
+        out.Markup("'>\r\n");
+        if (withKeys) {
+          out.Markup("   <prop type='tmkey'>");
+          out.Text(key.JoinedWords());
+          out.Markup("</prop>\r\n");
+        }
+        if (entry.x != -1) {
+          out.Markup("   <prop type='coord'>");
+          out.Text(std::to_string(entry.x) + ";" + std::to_string(entry.y) + ";" +
+                   std::to_string(entry.cx) + ";" + std::to_string(entry.cy));
+          out.Markup("</prop>\r\n");
+        }
+        if (!entry.type.empty()) {
+          out.Markup("   <prop type='type'>");
+          out.Text(escaped(entry.type, false));
+          out.Markup("</prop>\r\n");
+        }
+        out.Markup("   <tuv lang='");
+        out.Text(sourceLang);
+        out.Markup("'>\r\n    <seg>");
+        out.Text(escaped(entry.source, false));
+        out.Markup("</seg>\r\n   </tuv>\r\n   <tuv lang='");
+        out.Text(targetLang);
+        out.Markup("'>\r\n    <seg>");
+        out.Text(escaped(entry.target, false));
+        out.Markup("</seg>\r\n   </tuv>\r\n  </tu>\r\n");
+        out.FlushIfFull();
+      },
+      progress);
   out.Markup(" </body>\r\n</tmx>\r\n");
 
   const bool written = out.Flush();
