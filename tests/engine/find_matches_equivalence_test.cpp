@@ -44,24 +44,24 @@ void ExpectSameHits(TmStore& store, const std::string& query, int32_t threshold,
 
 TEST_F(TmFixture, IndexedMatchingAgreesWithScanningOnRandomTms) {
   std::mt19937 random(6);
-  for (int tm = 0; tm < 60; ++tm) {
+  for (int tm = 0; tm < 1000; ++tm) {
     std::remove(path_.c_str());
     ASSERT_TRUE(store_.Open(path_.c_str(), false, "EN-US", "FR-FR", "windows-1252"));
-    const int entries = 1 + static_cast<int>(random() % 40);
+    const int entries = 1 + static_cast<int>(random() % 30);
     for (int round = 0; round < 3; ++round) {
       // Entries added after the index exists must be found as well.
       for (int i = 0; i < entries; ++i) {
         store_.AddEntry(RandomText(random, 6).c_str(), std::to_string(i).c_str(), "",
                         "", -1, -1, -1, -1);
       }
-      for (int q = 0; q < 40; ++q) {
+      for (int q = 0; q < 10; ++q) {
         const std::string query = RandomText(random, 8);
         const int32_t threshold = 1 + static_cast<int32_t>(random() % 100);
         ExpectSameHits(store_, query, threshold, random() % 2 == 0);
         if (HasFatalFailure()) return;
       }
     }
-    if (tm % 10 == 0) {
+    if (tm % 50 == 0) {
       ASSERT_TRUE(store_.SaveIndex());
       Reopen();
       ExpectSameHits(store_, RandomText(random, 4), 50, false);
