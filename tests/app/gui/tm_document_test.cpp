@@ -228,6 +228,16 @@ TEST_F(TmDocumentTest, OpeningAFileThatIsNotATm) {
   EXPECT_EQ(ToBytes("Open\tOuvrir\n"), ReadBytes(text));
 }
 
+// The program ends when the TM it was started on does not open.
+TEST_F(TmDocumentTest, ATmOnTheCommandLineThatDoesNotOpenEndsTheProgram) {
+  const std::string text = TempPath("notes.txt");
+  WriteFile(text, "Open\tOuvrir\n");
+  bool started = true;
+  wxTEST_DIALOG(started = StartProgram(text),
+                ExpectMessageBox(Text(IDS_OPEN_OR_CREATE_FAILED), kWarning));
+  EXPECT_FALSE(started);
+}
+
 TEST_F(TmDocumentTest, ATmAnotherProgramWritesToIsInUse) {
   const std::string tm = MakeTm("busy.vrx", {{"Open", "Ouvrir"}});
   TmStore other;
