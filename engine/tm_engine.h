@@ -181,7 +181,8 @@ class TmEngine {
                    bool concordance, float minimum,
                    std::vector<KeyWord>& recordWords, TmMatchList& list);
 
-  // indexSize is kept by keys_, not here.
+  // The header's values; its index size is only read by Open, since keys_
+  // holds the index and knows its size from then on.
   TmHeader header_;
   std::string path_;
   std::FILE* file_ = nullptr;
